@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/field_reader.h"
+
+namespace gypsomix {
+
+struct CatalogueEntry {
+    std::string name;
+    int ordinal;
+};
+
+// Material catalogue: name, water %, mixing, gel, pourable time (min), density, expansion 1 h, 2 h.
+struct MatRecord {
+    static constexpr const char* path = "Data/Mat.txt";
+    static constexpr int fields = 8;
+};
+
+// Flask catalogue: name, diameter (mm), height (mm).
+struct CylindreRecord {
+    static constexpr const char* path = "Data/Cylindre.txt";
+    static constexpr int fields = 3;
+};
+
+// Every record's first field, trimmed of spaces, with its 0-based position in the file.
+std::vector<CatalogueEntry> list_entries(const std::filesystem::path& file, int fields_per_record);
+
+// The fields of the record at `ordinal`, or nothing when the file has no such record.
+// The whole file is read in every case, so a damaged tail is reported even after a match.
+std::optional<std::vector<FieldValue>> fetch_record(const std::filesystem::path& file,
+                                                    int fields_per_record, int ordinal);
+
+}  // namespace gypsomix
