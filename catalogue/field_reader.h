@@ -17,7 +17,7 @@ using FieldValue = std::variant<std::monostate, double, std::string>;
 // memory by open(); fields are parsed from that buffer. Windows-1252 files are decoded to UTF-8;
 // a file with a UTF-8 byte-order mark, or valid UTF-8 holding a multi-byte sequence, is UTF-8.
 class FieldReader {
-public:
+  public:
     // Throws RunTimeError 53 when the file is missing or cannot be read.
     void open(const std::filesystem::path& path);
     bool at_end() const { return pos_ >= data_.size(); }
@@ -30,7 +30,7 @@ public:
     // Only used to say "record R, field F" in error messages; 0 means fields are counted flat.
     void set_record_length(int fields_per_record) { record_length_ = fields_per_record; }
 
-private:
+  private:
     enum class Kind { empty, quoted, unquoted };
     struct RawField {
         Kind kind;

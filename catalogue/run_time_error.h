@@ -16,13 +16,13 @@ enum ErrorNumber : int {
 
 // A failure reported to the user as "Erreur d'exécution N" with a French description.
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     RunTimeError(int number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
 
     int number() const noexcept { return number_; }
 
-private:
+  private:
     int number_;
 };
 
