@@ -30,9 +30,40 @@ bool all_ascii(const unsigned char* p, std::size_t n) {
     return true;
 }
 
+// Length of the well-formed UTF-8 sequence starting at p[0] (a non-ASCII byte), 0 if malformed.
+std::size_t sequence_length(const unsigned char* p, std::size_t available) {
+    const unsigned char c = p[0];
+    std::size_t len;
+    char32_t min;
+    char32_t cp;
+    if ((c & 0xE0) == 0xC0) {
+        len = 2, min = 0x80, cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3, min = 0x800, cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4, min = 0x10000, cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (available < len) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < len; ++k) {
+        if ((p[k] & 0xC0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (p[k] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return 0;
+    }
+    return len;
+}
+
 }  // namespace
 
-bool is_utf8_text(std::string_view bytes) {
+Utf8 classify_utf8(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     bool multi_byte = false;
@@ -48,35 +79,35 @@ bool is_utf8_text(std::string_view bytes) {
             ++i;
             continue;
         }
-        std::size_t len;
-        char32_t min;
-        char32_t cp;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2, min = 0x80, cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3, min = 0x800, cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4, min = 0x10000, cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (n - i < len) {
-            return false;
-        }
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) {
-                return false;
-            }
-            cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            return false;
+        const std::size_t len = sequence_length(p + i, n - i);
+        if (len == 0) {
+            return Utf8::invalid;
         }
         multi_byte = true;
         i += len;
     }
-    return multi_byte;
+    return multi_byte ? Utf8::valid : Utf8::ascii;
+}
+
+void append_utf8_repaired(std::string_view bytes, std::string& out) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    out.reserve(out.size() + n);
+    std::size_t i = 0;
+    while (i < n) {
+        if (p[i] < 0x80) {
+            out.push_back(static_cast<char>(p[i++]));
+            continue;
+        }
+        const std::size_t len = sequence_length(p + i, n - i);
+        if (len == 0) {
+            append_utf8(0xFFFD, out);
+            ++i;
+        } else {
+            out.append(bytes.substr(i, len));
+            i += len;
+        }
+    }
 }
 
 void append_utf8(char32_t cp, std::string& out) {

@@ -5,8 +5,18 @@
 
 namespace gypsomix::encoding {
 
+enum class Utf8 { ascii, valid, invalid };
+
+// Whether the bytes are plain ASCII, well-formed UTF-8 with a multi-byte sequence, or neither.
+Utf8 classify_utf8(std::string_view bytes);
+
 // True when the bytes are well-formed UTF-8 and hold at least one multi-byte sequence.
-bool is_utf8_text(std::string_view bytes);
+inline bool is_utf8_text(std::string_view bytes) {
+    return classify_utf8(bytes) == Utf8::valid;
+}
+
+// Appends UTF-8 bytes, each byte of a malformed sequence replaced by U+FFFD.
+void append_utf8_repaired(std::string_view bytes, std::string& out);
 
 // Appends the UTF-8 form of Windows-1252 bytes.
 void append_cp1252_as_utf8(std::string_view bytes, std::string& out);

@@ -85,10 +85,12 @@ void FieldReader::open(const std::filesystem::path& path) {
     data_.resize(used);
 
     if (data_.compare(0, 3, kBom) == 0) {
-        utf8_ = true;
         pos_ = 3;
+        const auto kind = encoding::classify_utf8(std::string_view(data_).substr(3));
+        text_encoding_ =
+            kind == encoding::Utf8::invalid ? TextEncoding::utf8_repaired : TextEncoding::utf8;
     } else {
-        utf8_ = encoding::is_utf8_text(data_);
+        text_encoding_ = encoding::is_utf8_text(data_) ? TextEncoding::utf8 : TextEncoding::cp1252;
     }
 }
 
@@ -96,7 +98,7 @@ void FieldReader::close() {
     data_.clear();
     data_.shrink_to_fit();
     pos_ = 0;
-    utf8_ = false;
+    text_encoding_ = TextEncoding::cp1252;
     fields_read_ = 0;
 }
 
@@ -169,11 +171,18 @@ FieldReader::RawField FieldReader::next_raw() {
 }
 
 std::string FieldReader::decode(std::string_view bytes) const {
-    if (utf8_) {
-        return std::string(bytes);
-    }
     std::string text;
-    encoding::append_cp1252_as_utf8(bytes, text);
+    switch (text_encoding_) {
+        case TextEncoding::utf8:
+            text = bytes;
+            break;
+        case TextEncoding::utf8_repaired:
+            encoding::append_utf8_repaired(bytes, text);
+            break;
+        case TextEncoding::cp1252:
+            encoding::append_cp1252_as_utf8(bytes, text);
+            break;
+    }
     return text;
 }
 

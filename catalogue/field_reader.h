@@ -43,7 +43,9 @@ class FieldReader {
     std::filesystem::path path_;
     std::string data_;
     std::size_t pos_ = 0;
-    bool utf8_ = false;
+    // A file marked UTF-8 that holds malformed bytes gets them replaced by U+FFFD.
+    enum class TextEncoding { cp1252, utf8, utf8_repaired };
+    TextEncoding text_encoding_ = TextEncoding::cp1252;
     long long fields_read_ = 0;
     int record_length_ = 0;
 };
