@@ -1,0 +1,48 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include "catalogue/run_time_error.h"
+#include "ui/run_time_report.h"
+#include "ui/selection.h"
+
+void setUpApplication(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Gypsomix"));
+    app.setDesktopFileName(QStringLiteral("gypsomix"));
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        app.setStyle(fusion);
+    }
+    // Arial metrics at 8 points, close to the original 8-point sans-serif: the longest label,
+    // "Temps utile de coulabilité (min)", then fits its 153 pixels.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.0);
+    app.setFont(font);
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+int runProgram(QApplication& app) {
+    Selection window;
+    // The card is the only window while it is up; closing it must not end the program.
+    const bool quitOnLast = app.quitOnLastWindowClosed();
+    app.setQuitOnLastWindowClosed(false);
+    try {
+        window.Form_Load();
+    } catch (const gypsomix::RunTimeError& error) {
+        showRunTimeError(nullptr, error);
+        return 1;
+    }
+    app.setQuitOnLastWindowClosed(quitOnLast);
+    window.show();
+    return app.exec();
+}
