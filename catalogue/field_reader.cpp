@@ -49,8 +49,14 @@ void FieldReader::open(const std::filesystem::path& path) {
     close();
     path_ = path;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) {
         cannot_read(path, EISDIR);
+    }
+    // A named pipe would block and a device may never end: only plain files are catalogues.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw RunTimeError(kFileNotFound, "Impossible de lire le fichier " + quoted_path(path) +
+                                              " : ce n'est pas un fichier ordinaire.");
     }
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
