@@ -41,6 +41,16 @@ bool is_delimiter(char c) {
     return c == ',' || c == '\r' || c == '\n';
 }
 
+// A plain loop: find_first_of("eE") calls memchr once per character.
+bool has_exponent_mark(std::string_view text) {
+    for (const char c : text) {
+        if (c == 'e' || c == 'E') {
+            return true;
+        }
+    }
+    return false;
+}
+
 const char kBom[] = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -234,8 +244,7 @@ FieldValue FieldReader::read_field() {
 void FieldReader::skip_field() {
     const RawField raw = next_raw();
     // Only an exponent or a very long digit string can leave the double range.
-    if (raw.kind == Kind::unquoted &&
-        (raw.text.size() > 300 || raw.text.find_first_of("eE") != std::string_view::npos) &&
+    if (raw.kind == Kind::unquoted && (raw.text.size() > 300 || has_exponent_mark(raw.text)) &&
         decimal::is_invariant_number(raw.text)) {
         double number = 0;
         if (!decimal::to_double(raw.text, number)) {
