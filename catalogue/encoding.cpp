@@ -130,11 +130,21 @@ void append_utf8(char32_t cp, std::string& out) {
 
 void append_cp1252_as_utf8(std::string_view bytes, std::string& out) {
     out.reserve(out.size() + bytes.size() + bytes.size() / 4);
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out.push_back(ch);
-        } else if (c < 0xA0) {
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        // ASCII runs are copied whole: names are mostly ASCII.
+        std::size_t run = i;
+        while (run < n && static_cast<unsigned char>(bytes[run]) < 0x80) {
+            ++run;
+        }
+        out.append(bytes.data() + i, run - i);
+        if (run == n) {
+            break;
+        }
+        const auto c = static_cast<unsigned char>(bytes[run]);
+        i = run + 1;
+        if (c < 0xA0) {
             append_utf8(kHighControls[c - 0x80], out);
         } else {
             append_utf8(c, out);
