@@ -111,6 +111,7 @@ class TestFieldReader : public QObject {
     void encodings_data();
     void encodings();
     void windows1252FullTable();
+    void malformedUtf8AfterMark();
     void errors_data();
     void errors();
     void skipField();
@@ -388,6 +389,21 @@ void TestFieldReader::windows1252FullTable() {
     NO_ERROR(fields = readFields(bytes, 2, &end));
     QCOMPARE(fields, (QStringList{T(expected), N(1)}));
     QVERIFY(end);
+}
+
+// A file marked UTF-8 stays UTF-8; whatever a bad byte becomes, the text handed on is valid.
+void TestFieldReader::malformedUtf8AfterMark() {
+    bool end = false;
+    QStringList fields;
+    NO_ERROR(fields = readFields(raw("\xEF\xBB\xBF"
+                                     "ab\xE9"
+                                     "cd,\xC3\xA9\r\n"),
+                                 2, &end));
+    QVERIFY(end);
+    QCOMPARE(fields.size(), 2);
+    QVERIFY2(fields[0].startsWith(QStringLiteral("text \u00ABab")), qPrintable(fields[0]));
+    QVERIFY2(fields[0].endsWith(QStringLiteral("cd\u00BB")), qPrintable(fields[0]));
+    QCOMPARE(fields[1], T("é"));
 }
 
 void TestFieldReader::errors_data() {
