@@ -1,5 +1,6 @@
 #include "ui/selection.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -53,6 +54,12 @@ Selection::Selection(QWidget* parent)
     ui->Picture2->setPixmap(loadPicture(QStringLiteral(":/images/flask.jpg"), ratio));
     ui->Image2->setPixmap(loadPicture(QStringLiteral(":/images/logo.jpg"), ratio));
 
+    // Long entry names: show their beginning in the edit part, and all of them in the list.
+    for (QComboBox* list : {ui->Combo1, ui->Combo2}) {
+        connect(list, &QComboBox::currentIndexChanged, list,
+                [list] { list->lineEdit()->home(false); });
+    }
+
     // A list's click is a choice made with the mouse or the keyboard, not typing in its text.
     connect(ui->Combo1, &QComboBox::activated, this, &Selection::Combo1_Click);
     connect(ui->Combo2, &QComboBox::activated, this, &Selection::Combo2_Click);
@@ -103,6 +110,7 @@ void Selection::Form_Load() {
         }
         list->setCurrentIndex(-1);
         list->setEditText(prompt);
+        list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 8);
     };
     fill(ui->Combo1, gypsomix::MatRecord::path, gypsomix::MatRecord::fields);
     fill(ui->Combo2, gypsomix::CylindreRecord::path, gypsomix::CylindreRecord::fields);
