@@ -1,5 +1,7 @@
 #include "catalogue/encoding.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -128,27 +130,84 @@ void append_utf8(char32_t cp, std::string& out) {
     }
 }
 
-void append_cp1252_as_utf8(std::string_view bytes, std::string& out) {
-    out.reserve(out.size() + bytes.size() + bytes.size() / 4);
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        // ASCII runs are copied whole: names are mostly ASCII.
-        std::size_t run = i;
-        while (run < n && static_cast<unsigned char>(bytes[run]) < 0x80) {
-            ++run;
+namespace {
+
+// UTF-8 form of each byte 0x80..0xFF of Windows-1252: up to three bytes and their count.
+struct HighByte {
+    std::array<char, 3> bytes;
+    unsigned char size;
+};
+
+constexpr auto kHighBytes = [] {
+    std::array<HighByte, 128> table{};
+    for (unsigned c = 0x80; c <= 0xFF; ++c) {
+        const char32_t cp = c < 0xA0 ? kHighControls[c - 0x80] : c;
+        HighByte& entry = table[c - 0x80];
+        if (cp < 0x800) {
+            entry = {
+                {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}, 2};
+        } else {
+            entry = {
+                {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (cp & 0x3F))},
+                3};
         }
-        out.append(bytes.data() + i, run - i);
-        if (run == n) {
+    }
+    return table;
+}();
+
+}  // namespace
+
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Position of the first byte >= 0x80 at or after i, or n.
+std::size_t next_high(const char* in, std::size_t i, std::size_t n) {
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, in + i, 8);
+        if (const std::uint64_t high = word & kHighBits) {
+            if constexpr (std::endian::native == std::endian::little) {
+                return i + static_cast<std::size_t>(std::countr_zero(high)) / 8;
+            } else {
+                return i + static_cast<std::size_t>(std::countl_zero(high)) / 8;
+            }
+        }
+    }
+    while (i < n && static_cast<unsigned char>(in[i]) < 0x80) {
+        ++i;
+    }
+    return i;
+}
+
+}  // namespace
+
+void append_cp1252_as_utf8(std::string_view bytes, std::string& out) {
+    // Sized exactly first, so a decoded name costs one allocation and keeps no spare capacity;
+    // both passes jump from one non-ASCII byte to the next, eight bytes at a time.
+    const char* in = bytes.data();
+    const std::size_t n = bytes.size();
+    std::size_t size = n;
+    for (std::size_t i = next_high(in, 0, n); i < n; i = next_high(in, i + 1, n)) {
+        size += kHighBytes[static_cast<unsigned char>(in[i]) - 0x80].size - 1u;
+    }
+
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char* w = out.data() + start;
+    std::size_t i = 0;
+    for (;;) {
+        const std::size_t high = next_high(in, i, n);
+        std::memcpy(w, in + i, high - i);
+        w += high - i;
+        if (high == n) {
             break;
         }
-        const auto c = static_cast<unsigned char>(bytes[run]);
-        i = run + 1;
-        if (c < 0xA0) {
-            append_utf8(kHighControls[c - 0x80], out);
-        } else {
-            append_utf8(c, out);
-        }
+        const HighByte& h = kHighBytes[static_cast<unsigned char>(in[high]) - 0x80];
+        std::memcpy(w, h.bytes.data(), h.size);
+        w += h.size;
+        i = high + 1;
     }
 }
 

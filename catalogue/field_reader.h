@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,7 +21,9 @@ class FieldReader {
   public:
     // Throws RunTimeError 53 when the file is missing or cannot be read.
     void open(const std::filesystem::path& path);
-    bool at_end() const { return pos_ >= data_.size(); }
+    bool at_end() const { return pos_ >= size_; }
+    // Bytes read by open().
+    std::size_t size() const { return size_; }
     // Throws RunTimeError 62 at the end of the file, 6 for a number beyond the double range.
     FieldValue read_field();
     // Consumes the next field like read_field() with the same errors, without building its value.
@@ -35,13 +38,15 @@ class FieldReader {
     struct RawField {
         Kind kind;
         std::string_view text;
+        bool may_overflow;  // unquoted text that could be a number beyond the double range
     };
-    RawField next_raw();
+    inline RawField next_raw();
     std::string decode(std::string_view bytes) const;
     std::string where() const;
 
     std::filesystem::path path_;
-    std::string data_;
+    std::unique_ptr<char[]> data_;  // not zero-filled: fread overwrites it
+    std::size_t size_ = 0;
     std::size_t pos_ = 0;
     // A file marked UTF-8 that holds malformed bytes gets them replaced by U+FFFD.
     enum class TextEncoding { cp1252, utf8, utf8_repaired };
