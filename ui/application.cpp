@@ -11,7 +11,8 @@
 
 void setUpApplication(QApplication& app) {
     app.setApplicationName(QStringLiteral("Gypsomix"));
-    app.setDesktopFileName(QStringLiteral("gypsomix"));
+    // Links the window to its menu entry (and icon) on Wayland desktops.
+    app.setDesktopFileName(QStringLiteral("io.github.gypsomix.Gypsomix"));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         app.setStyle(fusion);
     }

@@ -38,7 +38,8 @@ Selection::Selection(QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("Sélection"));
     setFixedSize(size());
-    setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64, 128, 256}));
+    // The title bar and task switcher need no more; the large sizes are the desktop theme's.
+    setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64}));
 
     for (QLineEdit* mass : {ui->Text11, ui->Text12}) {
         QPalette palette = mass->palette();
