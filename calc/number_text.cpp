@@ -83,7 +83,52 @@ float integer_part(float value) {
     return std::floor(value);
 }
 
+namespace {
+
+// The common case, a plain number in the regional form or with a point and nothing else, read
+// without building a copy. Returns false when the text needs the full rules.
+bool plain_number(std::string_view text, const NumberFormat& format, double& out) {
+    constexpr std::size_t kMax = 32;
+    const std::size_t n = text.size();
+    if (n == 0 || n > kMax || format.decimal.size() != 1) {
+        return false;
+    }
+    const char decimal = format.decimal[0];
+    const bool point_too = decimal != '.' && format.group != ".";
+    std::array<char, kMax> ascii{};
+    std::size_t i = 0;
+    if (text[0] == '-' || text[0] == '+') {
+        ascii[0] = text[0];
+        i = 1;
+    }
+    bool digits = false;
+    bool separator = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (is_digit(c)) {
+            ascii[i] = c;
+            digits = true;
+        } else if (!separator && (c == decimal || (point_too && c == '.'))) {
+            ascii[i] = '.';
+            separator = true;
+        } else {
+            return false;
+        }
+    }
+    if (!digits) {
+        return false;
+    }
+    const char* begin = ascii.data() + (ascii[0] == '+' ? 1 : 0);
+    const auto result = std::from_chars(begin, ascii.data() + n, out);
+    return result.ec == std::errc() && result.ptr == ascii.data() + n;
+}
+
+}  // namespace
+
 double text_to_number(std::string_view text, const NumberFormat& format) {
+    if (double value = 0; plain_number(text, format, value)) {
+        return value;
+    }
     const std::size_t n = text.size();
     std::size_t i = 0;
     const auto skip_blanks = [&] {
