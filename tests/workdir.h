@@ -9,7 +9,7 @@
 // A fresh temporary working directory holding an empty Data/ folder, made current for the
 // lifetime of the object, so the catalogues a test writes are the ones the code reads.
 class TempWorkDir {
-public:
+  public:
     TempWorkDir() : m_previous(QDir::currentPath()) {
         QDir(m_dir.path()).mkdir(QStringLiteral("Data"));
         QDir::setCurrent(m_dir.path());
@@ -31,7 +31,7 @@ public:
         return QFile::remove(m_dir.filePath(relativePath));
     }
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_previous;
 };
