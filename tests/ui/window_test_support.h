@@ -1,108 +1,80 @@
 #pragma once
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionComboBox>
-#include <QTest>
-#include <QTimer>
-#include <deque>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
+#include "ui/application.h"
 #include "ui/selection.h"
 #include "workdir.h"
 
 // What a test saw of a modal window, kept after the window is gone.
 struct ModalSeen {
-    QString objectName;
-    QString title;
-    QString text;
-    QString informativeText;
+    QString objectName, title, text;  // a message box's text, then its informative text
+    QStringList buttons;
     bool mainWindowVisible = false;
 };
 
-// Answers modal windows as they open: each new one gets the next answer in the queue.
-// A modal window left open for too long is closed, so that no test can hang on one.
+// Answers modal windows as they open, each new one with the next answer in the queue. One left
+// open for five seconds is closed, so that no test can hang on it.
 class ModalAnswers : public QObject {
   public:
     using Answer = std::function<void(QWidget*)>;
 
-    explicit ModalAnswers(int patienceMs = 10000) : m_patienceMs(patienceMs) {
+    ModalAnswers() {
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswers::poll);
         m_timer.start(10);
     }
-
     void then(Answer answer) { m_answers.push_back(std::move(answer)); }
 
-    const QList<ModalSeen>& seen() const { return m_seen; }
-    bool gaveUp() const { return m_gaveUp; }
-    bool allAnswered() const { return m_answers.empty(); }
+    QList<ModalSeen> seen;
+    bool gaveUp = false;
 
   private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            return;
-        }
-        if (modal != m_current) {
+        if (modal && modal != m_current) {
             m_current = modal;
-            m_since.start();
-            ModalSeen seen;
+            m_polls = 0;
+            ModalSeen& seen = this->seen.emplace_back();
             seen.objectName = modal->objectName();
             seen.title = modal->windowTitle();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                seen.text = box->text();
-                seen.informativeText = box->informativeText();
+                seen.text = box->text() + QLatin1Char('\n') + box->informativeText();
+                for (QAbstractButton* button : box->buttons()) {
+                    seen.buttons << button->text().remove(QLatin1Char('&'));
+                }
+                seen.buttons.sort();
             }
             for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->objectName() == QStringLiteral("Sélection") && top->isVisible()) {
-                    seen.mainWindowVisible = true;
-                }
+                seen.mainWindowVisible |=
+                    top->objectName() == QStringLiteral("Sélection") && top->isVisible();
             }
-            m_seen.append(seen);
             if (!m_answers.empty()) {
-                Answer answer = std::move(m_answers.front());
-                m_answers.pop_front();
-                answer(modal);
+                m_answers.takeFirst()(modal);
             }
-        } else if (m_since.elapsed() > m_patienceMs) {
-            m_gaveUp = true;
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                dialog->reject();
-            } else {
-                modal->close();
-            }
+        } else if (modal && ++m_polls > 500) {
+            gaveUp = true;
+            modal->close();
         }
     }
 
     QTimer m_timer;
-    std::deque<Answer> m_answers;
     QPointer<QWidget> m_current;
-    QElapsedTimer m_since;
-    QList<ModalSeen> m_seen;
-    int m_patienceMs;
-    bool m_gaveUp = false;
+    QList<Answer> m_answers;
+    int m_polls = 0;
 };
 
-// The answers a user gives.
-inline void pressKey(QWidget* modal, Qt::Key key = Qt::Key_Space) {
-    QTest::keyClick(modal, key);
+// The answer that clicks a message box's button.
+inline ModalAnswers::Answer press(QMessageBox::StandardButton which) {
+    return [which](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->button(which)) {
+            QTest::mouseClick(box->button(which), Qt::LeftButton);
+        }
+    };
 }
 
-inline void clickButton(QWidget* modal, QMessageBox::StandardButton which) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (box && box->button(which)) {
-        QTest::mouseClick(box->button(which), Qt::LeftButton);
-    }
-}
-
-// Two sample catalogues in the test's working directory, Windows-1252 with CR LF.
+// Sample catalogues, Windows-1252 with CR LF.
 inline const QByteArray kMaterials =
     "\"Pl\xe2tre \xe0 bijoux\",38,3,10,8,1.8,0.48,0.55\r\n"
     "\"Rev\xeatement fluide\",40,3,12,9,1.75,0.42,0.5\r\n";
@@ -110,35 +82,46 @@ inline const QByteArray kFlasks =
     "\"Cylindre 100 \xd7 100\",100,100\r\n"
     "\"Cylindre 90 \xd7 110\",90,110\r\n";
 
+// Writes both catalogues; an empty one stands for a missing file.
 inline bool writeCatalogues(const TempWorkDir& dir, const QByteArray& materials = kMaterials,
                             const QByteArray& flasks = kFlasks) {
-    return dir.write(QStringLiteral("Data/Mat.txt"), materials) &&
-           dir.write(QStringLiteral("Data/Cylindre.txt"), flasks);
+    const QString paths[] = {QStringLiteral("Data/Mat.txt"), QStringLiteral("Data/Cylindre.txt")};
+    dir.remove(paths[0]);
+    dir.remove(paths[1]);
+    return (materials.isEmpty() || dir.write(paths[0], materials)) &&
+           (flasks.isEmpty() || dir.write(paths[1], flasks));
 }
 
-template <typename T>
+template <typename T = QWidget>
 T* control(QWidget& window, const char* name) {
     return window.findChild<T*>(QLatin1String(name));
 }
 
-// Runs the load handler, dismissing the card with a key, and shows the window.
-inline bool loadAndShow(Selection& window) {
-    ModalAnswers answers;
-    answers.then([](QWidget* card) { pressKey(card); });
-    window.Form_Load();
-    window.show();
-    return answers.allAnswered() && !answers.gaveUp() && QTest::qWaitForWindowExposed(&window);
+inline QString text(QWidget& window, const char* name) {
+    return control<QLineEdit>(window, name)->text();
 }
+
+// A window on its own catalogues in its own working directory, loaded with the card dismissed
+// by a key, and shown.
+struct Loaded {
+    explicit Loaded(const QByteArray& materials = kMaterials, const QByteArray& flasks = kFlasks) {
+        ModalAnswers answers;
+        answers.then([](QWidget* card) { QTest::keyClick(card, Qt::Key_Space); });
+        if (writeCatalogues(dir, materials, flasks)) {
+            window.Form_Load();
+            window.show();
+            ok = answers.seen.size() == 1 && !answers.gaveUp &&
+                 QTest::qWaitForWindowExposed(&window);
+        }
+    }
+    TempWorkDir dir;
+    Selection window;
+    bool ok = false;
+};
 
 // Chooses a list entry with the mouse: opens the list by its arrow and clicks the entry.
 inline bool chooseWithMouse(QComboBox* list, int row) {
-    QStyleOptionComboBox option;
-    option.initFrom(list);
-    option.editable = list->isEditable();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow =
-        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
-    QTest::mouseClick(list, Qt::LeftButton, {}, arrow.center());
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 7, list->height() / 2));
     QAbstractItemView* view = list->view();
     if (!QTest::qWaitFor([&] { return view->isVisible(); }, 2000)) {
         return false;
@@ -150,17 +133,11 @@ inline bool chooseWithMouse(QComboBox* list, int row) {
     return QTest::qWaitFor([&] { return !view->isVisible(); }, 2000);
 }
 
-// Chooses a list entry with the keyboard, one Down key at a time.
+// Chooses a list entry with the keyboard, one arrow key at a time.
 inline void chooseWithKeys(QComboBox* list, int row) {
-    while (list->currentIndex() > row) {
-        QTest::keyClick(list, Qt::Key_Up);
-    }
-    while (list->currentIndex() < row) {
-        const int before = list->currentIndex();
-        QTest::keyClick(list, Qt::Key_Down);
-        if (list->currentIndex() == before) {
-            return;
-        }
+    for (int before = -2; list->currentIndex() != row && list->currentIndex() != before;) {
+        before = list->currentIndex();
+        QTest::keyClick(list, list->currentIndex() < row ? Qt::Key_Down : Qt::Key_Up);
     }
 }
 
@@ -169,11 +146,7 @@ inline void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2));
 }
 
-// The decimal separator the run's LANG calls for, independently of QLocale.
-inline QString expectedDecimal() {
-    return qgetenv("LANG").startsWith("fr") ? QStringLiteral(",") : QStringLiteral(".");
-}
-
+// The figure with the decimal separator the run's LANG calls for, found without QLocale.
 inline QString regional(QString text) {
-    return text.replace(QLatin1Char(','), expectedDecimal());
+    return text.replace(QLatin1Char(','), qgetenv("LANG").startsWith("fr") ? "," : ".");
 }
