@@ -53,6 +53,13 @@ unsigned char class_of(char c) {
     return kClasses[static_cast<unsigned char>(c)];
 }
 
+std::string_view without_trailing_blanks(std::string_view text) {
+    while (!text.empty() && class_of(text.back()) == kBlank) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 const char kBom[] = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -181,12 +188,9 @@ std::string FieldReader::where() const {
         for (unsigned char c; (c = class_of(d[p])) != kDelimiter; ++p) {
             seen |= c;
         }
-        std::size_t end = p;
-        while (end > start && class_of(d[end - 1]) == kBlank) {
-            --end;
-        }
+        // Trailing blanks are trimmed by the callers that look at the text.
         field.kind = Kind::unquoted;
-        field.text = std::string_view(d + start, end - start);
+        field.text = std::string_view(d + start, p - start);
         // Only an exponent or a very long digit string can leave the double range.
         field.may_overflow = (seen & kExponentMark) != 0 || field.text.size() > 300;
         consume_delimiter();
@@ -234,17 +238,19 @@ FieldValue FieldReader::read_field() {
         case Kind::quoted:
             value = decode(raw.text);
             break;
-        case Kind::unquoted:
-            if (decimal::is_invariant_number(raw.text)) {
+        case Kind::unquoted: {
+            const std::string_view text = without_trailing_blanks(raw.text);
+            if (decimal::is_invariant_number(text)) {
                 double number = 0;
-                if (!decimal::to_double(raw.text, number)) {
-                    out_of_range(raw.text, where());
+                if (!decimal::to_double(text, number)) {
+                    out_of_range(text, where());
                 }
                 value = number;
             } else {
-                value = decode(raw.text);
+                value = decode(text);
             }
             break;
+        }
     }
     ++fields_read_;
     return value;
@@ -252,10 +258,11 @@ FieldValue FieldReader::read_field() {
 
 void FieldReader::skip_field() {
     const RawField raw = next_raw();
-    if (raw.kind == Kind::unquoted && raw.may_overflow && decimal::is_invariant_number(raw.text)) {
+    if (raw.kind == Kind::unquoted && raw.may_overflow) {
+        const std::string_view text = without_trailing_blanks(raw.text);
         double number = 0;
-        if (!decimal::to_double(raw.text, number)) {
-            out_of_range(raw.text, where());
+        if (decimal::is_invariant_number(text) && !decimal::to_double(text, number)) {
+            out_of_range(text, where());
         }
     }
     ++fields_read_;
