@@ -15,6 +15,7 @@
 
 #include "calc/number_text.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/encoding.h"
 
 namespace {
 
@@ -39,40 +40,9 @@ bool known_error(int number) {
     return number == 53 || number == 62 || number == 13 || number == 11 || number == 6;
 }
 
+// Names and texts reach the windows as UTF-8, whatever the file held.
 bool valid_utf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t len = 1;
-        char32_t cp = c;
-        char32_t min = 0;
-        if (c >= 0x80) {
-            if ((c & 0xE0) == 0xC0) {
-                len = 2, min = 0x80, cp = c & 0x1F;
-            } else if ((c & 0xF0) == 0xE0) {
-                len = 3, min = 0x800, cp = c & 0x0F;
-            } else if ((c & 0xF8) == 0xF0) {
-                len = 4, min = 0x10000, cp = c & 0x07;
-            } else {
-                return false;
-            }
-            if (s.size() - i < len) {
-                return false;
-            }
-            for (std::size_t k = 1; k < len; ++k) {
-                const auto t = static_cast<unsigned char>(s[i + k]);
-                if ((t & 0xC0) != 0x80) {
-                    return false;
-                }
-                cp = (cp << 6) | (t & 0x3F);
-            }
-            if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-                return false;
-            }
-        }
-        i += len;
-    }
-    return true;
+    return gypsomix::encoding::classify_utf8(s) != gypsomix::encoding::Utf8::invalid;
 }
 
 // The name as the list shows it: field text with the point, trimmed of spaces only.
