@@ -48,10 +48,9 @@ Demarrage::Demarrage(QWidget* parent)
     ui->Label3->setPalette(blue);
 
     ui->lblVersion->setText(versionText());
-    QPalette version = ui->lblVersion->palette();
-    version.setColor(QPalette::Window, QColor(128, 128, 255));
-    version.setColor(QPalette::WindowText, Qt::white);
-    ui->lblVersion->setPalette(version);
+    // A box frame would take the white text colour and vanish: the border is drawn dark.
+    ui->lblVersion->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; background-color: rgb(128, 128, 255); border: 1px solid black; }"));
     ui->lblVersion->adjustSize();
 
     ui->Image2->setPixmap(loadPicture(QStringLiteral(":/images/logo.jpg"), devicePixelRatioF()));
