@@ -8,9 +8,8 @@ namespace gypsomix {
 namespace {
 
 std::string entry_name(FieldValue&& value) {
-    // A numeric name is listed the way it is written in the file. A text is trimmed in place
-    // rather than copied twice, then shrunk: the decoder's spare capacity, kept in every entry,
-    // made listing a large catalogue twice as slow.
+    // A numeric name is listed the way it is written in the file. A text is trimmed in place:
+    // the decoder already sized it exactly.
     std::string name = std::holds_alternative<std::string>(value)
                            ? std::move(std::get<std::string>(value))
                            : value_to_text(value, NumberFormat{});
@@ -20,7 +19,6 @@ std::string entry_name(FieldValue&& value) {
     }
     name.erase(last + 1);
     name.erase(0, name.find_first_not_of(' '));
-    name.shrink_to_fit();
     return name;
 }
 
