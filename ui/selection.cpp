@@ -168,22 +168,19 @@ void Selection::Combo2_Click() {
 }
 
 void Selection::Option2_Click() {
-    guarded({}, [&] {
-        if (!ui->Text8->text().isEmpty()) {
-            CalculMasses();
-        }
-    });
+    marginChanged();
 }
 
 void Selection::Option3_Click() {
-    guarded({}, [&] {
-        if (!ui->Text8->text().isEmpty()) {
-            CalculMasses();
-        }
-    });
+    marginChanged();
 }
 
 void Selection::Option4_Click() {
+    marginChanged();
+}
+
+// The three options behave alike: a new margin recomputes the masses once a flask is chosen.
+void Selection::marginChanged() {
     guarded({}, [&] {
         if (!ui->Text8->text().isEmpty()) {
             CalculMasses();

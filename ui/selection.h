@@ -34,6 +34,7 @@ class Selection : public QWidget {
 
   private:
     void CalculMasses();
+    void marginChanged();
     // Runs a handler's body; a run-time error is reported, then the fields the handler was
     // filling and the masses are emptied, and the window carries on.
     void guarded(std::initializer_list<QLineEdit*> filling, const std::function<void()>& body);
