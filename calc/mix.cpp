@@ -5,7 +5,8 @@
 namespace gypsomix {
 namespace {
 
-// Every step is checked like the original program's arithmetic: the first failure stops it.
+// Every step is checked, and the first failure stops the calculation: a caster must never read
+// a mass computed from an overflowed or undefined intermediate value.
 class Steps {
   public:
     explicit Steps(const char* what) : what_(what) {}
@@ -15,9 +16,9 @@ class Steps {
     double div(double a, double b) const {
         if (b == 0) {
             if (a == 0 || std::isnan(a)) {
-                fail(kOverflow, "Dépassement de capacité (0 divisé par 0)");
+                fail(ErrorNumber::overflow, "Dépassement de capacité (0 divisé par 0)");
             }
-            fail(kDivisionByZero, "Division par zéro");
+            fail(ErrorNumber::division_by_zero, "Division par zéro");
         }
         return checked(a / b);
     }
@@ -25,7 +26,7 @@ class Steps {
         // Values from here on round to infinity in single precision.
         constexpr double kLimit = 0x1.ffffffp127;
         if (!(std::fabs(v) < kLimit)) {
-            fail(kOverflow, "Dépassement de capacité en simple précision");
+            fail(ErrorNumber::overflow, "Dépassement de capacité en simple précision");
         }
         return static_cast<float>(v);
     }
@@ -33,21 +34,21 @@ class Steps {
         try {
             return text_to_number(text, format);
         } catch (const RunTimeError& e) {
-            throw RunTimeError(e.number(), std::string(e.what()) + " (" + field + ")");
+            throw RunTimeError(e.error(), std::string(e.what()) + " (" + field + ")");
         }
     }
 
   private:
     double checked(double r) const {
         if (std::isnan(r)) {
-            fail(kOverflow, "Dépassement de capacité (opération invalide)");
+            fail(ErrorNumber::overflow, "Dépassement de capacité (opération invalide)");
         }
         if (std::isinf(r)) {
-            fail(kOverflow, "Dépassement de capacité");
+            fail(ErrorNumber::overflow, "Dépassement de capacité");
         }
         return r;
     }
-    [[noreturn]] void fail(int number, const char* reason) const {
+    [[noreturn]] void fail(ErrorNumber number, const char* reason) const {
         throw RunTimeError(number, std::string(reason) + " dans le calcul " + what_ + ".");
     }
 

@@ -6,34 +6,12 @@
 #include <limits>
 
 #include "catalogue/decimal.h"
+#include "catalogue/number_syntax.h"
 
 namespace gypsomix {
 namespace {
 
 using decimal::is_digit;
-
-// %G-like: `digits` significant digits, trailing zeros dropped, exponent as E+07.
-template <typename T>
-std::string format_general(T value, int digits, const NumberFormat& format) {
-    if (value == 0) {
-        return "0";  // also for a negative zero
-    }
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, digits);
-    std::string text;
-    text.reserve(static_cast<std::size_t>(result.ptr - buffer.data()) + format.decimal.size());
-    for (const char* p = buffer.data(); p != result.ptr; ++p) {
-        if (*p == '.') {
-            text += format.decimal;
-        } else if (*p == 'e') {
-            text += 'E';
-        } else {
-            text += *p;
-        }
-    }
-    return text;
-}
 
 bool is_space_group(std::string_view group) {
     return group == " " || group == "\u00A0" || group == "\u202F";
@@ -53,9 +31,10 @@ std::string shown_text(std::string_view text) {
 
 [[noreturn]] void not_a_number(std::string_view text) {
     if (text.find_first_not_of(" \t") == std::string_view::npos) {
-        throw RunTimeError(kTypeMismatch, "Type incompatible : un champ vide n'est pas un nombre.");
+        throw RunTimeError(ErrorNumber::type_mismatch,
+                           "Type incompatible : un champ vide n'est pas un nombre.");
     }
-    throw RunTimeError(kTypeMismatch,
+    throw RunTimeError(ErrorNumber::type_mismatch,
                        "Type incompatible : « " + shown_text(text) + " » n'est pas un nombre.");
 }
 
@@ -67,7 +46,7 @@ bool starts_with_at(std::string_view text, std::size_t at, std::string_view what
 
 std::string value_to_text(const FieldValue& value, const NumberFormat& format) {
     if (const auto* number = std::get_if<double>(&value)) {
-        return format_general(*number, 15, format);
+        return general_format(*number, 15, format.decimal);
     }
     if (const auto* text = std::get_if<std::string>(&value)) {
         return *text;
@@ -76,7 +55,7 @@ std::string value_to_text(const FieldValue& value, const NumberFormat& format) {
 }
 
 std::string single_to_text(float value, const NumberFormat& format) {
-    return format_general(value, 7, format);
+    return general_format(value, 7, format.decimal);
 }
 
 float integer_part(float value) {
@@ -208,8 +187,9 @@ double text_to_number(std::string_view text, const NumberFormat& format) {
     }
     double value = 0;
     if (!decimal::to_double(ascii, value)) {
-        throw RunTimeError(kOverflow, "Dépassement de capacité : « " + shown_text(text) +
-                                          " » dépasse les limites d'un nombre réel.");
+        throw RunTimeError(ErrorNumber::overflow, "Dépassement de capacité : « " +
+                                                      shown_text(text) +
+                                                      " » dépasse les limites d'un nombre réel.");
     }
     return value;
 }

@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/field_reader.h"
+#include "catalogue/field_value.h"
+#include "catalogue/run_time_error.h"
 
 namespace gypsomix {
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "calc/number_text.h"
+#include "catalogue/number_syntax.h"
 
 namespace gypsomix {
 namespace {
@@ -10,9 +10,12 @@ namespace {
 std::string entry_name(FieldValue&& value) {
     // A numeric name is listed the way it is written in the file. A text is trimmed in place:
     // the decoder already sized it exactly.
-    std::string name = std::holds_alternative<std::string>(value)
-                           ? std::move(std::get<std::string>(value))
-                           : value_to_text(value, NumberFormat{});
+    std::string name;
+    if (auto* text = std::get_if<std::string>(&value)) {
+        name = std::move(*text);
+    } else if (const double* number = std::get_if<double>(&value)) {
+        name = general_format(*number, 15, ".");
+    }
     const auto last = name.find_last_not_of(' ');
     if (last == std::string::npos) {
         return {};
@@ -22,41 +25,53 @@ std::string entry_name(FieldValue&& value) {
     return name;
 }
 
-void check_record_length(int fields_per_record) {
+FieldReader open_catalogue(const std::filesystem::path& file, int fields_per_record) {
     if (fields_per_record < 1) {
         throw std::invalid_argument("a catalogue record has at least one field");
     }
-}
-
-}  // namespace
-
-std::vector<CatalogueEntry> list_entries(const std::filesystem::path& file, int fields_per_record) {
-    check_record_length(fields_per_record);
     FieldReader reader;
     reader.set_record_length(fields_per_record);
     reader.open(file);
-    // Reserved from the file size (a field takes some 8 bytes on average): growing the vector
-    // step by step re-touches fresh memory at every step and tripled the time on large files.
-    std::vector<CatalogueEntry> entries;
-    entries.reserve(reader.size() / (8 * static_cast<std::size_t>(fields_per_record)) + 1);
+    return reader;
+}
+
+// The listing loop that both public forms share: the name, then the other fields skipped.
+template <typename Emit>
+void each_entry(FieldReader& reader, int fields_per_record, Emit&& emit) {
     int ordinal = 0;
     while (!reader.at_end()) {
         std::string name = entry_name(reader.read_field());
         for (int i = 1; i < fields_per_record; ++i) {
             reader.skip_field();
         }
-        entries.push_back({std::move(name), ordinal++});
+        emit(name, ordinal++);
     }
     reader.close();
+}
+
+}  // namespace
+
+void for_each_entry(const std::filesystem::path& file, int fields_per_record,
+                    const std::function<void(std::string& name, int ordinal)>& emit) {
+    FieldReader reader = open_catalogue(file, fields_per_record);
+    each_entry(reader, fields_per_record, emit);
+}
+
+std::vector<CatalogueEntry> list_entries(const std::filesystem::path& file, int fields_per_record) {
+    FieldReader reader = open_catalogue(file, fields_per_record);
+    // Reserved from the file size (a field takes some 8 bytes on average): growing the vector
+    // step by step re-touches fresh memory at every step and tripled the time on large files.
+    std::vector<CatalogueEntry> entries;
+    entries.reserve(reader.size() / (8 * static_cast<std::size_t>(fields_per_record)) + 1);
+    each_entry(reader, fields_per_record, [&](std::string& name, int ordinal) {
+        entries.push_back({std::move(name), ordinal});
+    });
     return entries;
 }
 
 std::optional<std::vector<FieldValue>> fetch_record(const std::filesystem::path& file,
                                                     int fields_per_record, int ordinal) {
-    check_record_length(fields_per_record);
-    FieldReader reader;
-    reader.set_record_length(fields_per_record);
-    reader.open(file);
+    FieldReader reader = open_catalogue(file, fields_per_record);
     std::optional<std::vector<FieldValue>> found;
     int counter = 0;
     while (!reader.at_end()) {

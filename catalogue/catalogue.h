@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,12 @@ struct CylindreRecord {
     static constexpr const char* path = "Data/Cylindre.txt";
     static constexpr int fields = 3;
 };
+
+// Calls `emit` with every record's first field, trimmed of spaces, and its 0-based position in
+// the file, in file order. The name may be moved from. Nothing is kept between two calls, so a
+// window can build its list straight from the file whatever the file's size.
+void for_each_entry(const std::filesystem::path& file, int fields_per_record,
+                    const std::function<void(std::string& name, int ordinal)>& emit);
 
 // Every record's first field, trimmed of spaces, with its 0-based position in the file.
 std::vector<CatalogueEntry> list_entries(const std::filesystem::path& file, int fields_per_record);

@@ -34,7 +34,7 @@ std::string quoted_path(const std::filesystem::path& path) {
     } else if (error == EISDIR) {
         reason = "c'est un dossier, pas un fichier";
     }
-    throw RunTimeError(kFileNotFound,
+    throw RunTimeError(ErrorNumber::file_not_found,
                        "Impossible de lire le fichier " + quoted_path(path) + " : " + reason + ".");
 }
 
@@ -74,15 +74,17 @@ void FieldReader::open(const std::filesystem::path& path) {
     }
     // A named pipe would block and a device may never end: only plain files are catalogues.
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        throw RunTimeError(kFileNotFound, "Impossible de lire le fichier " + quoted_path(path) +
-                                              " : ce n'est pas un fichier ordinaire.");
+        throw RunTimeError(ErrorNumber::file_not_found,
+                           "Impossible de lire le fichier " + quoted_path(path) +
+                               " : ce n'est pas un fichier ordinaire.");
     }
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR) {
-            throw RunTimeError(kFileNotFound, "Fichier introuvable : " + quoted_path(path) + ".");
+            throw RunTimeError(ErrorNumber::file_not_found,
+                               "Fichier introuvable : " + quoted_path(path) + ".");
         }
         cannot_read(path, error);
     }
@@ -154,7 +156,7 @@ std::string FieldReader::where() const {
     if (p >= n) {
         pos_ = n;
         throw RunTimeError(
-            kInputPastEnd,
+            ErrorNumber::input_past_end,
             "Lecture au-delà de la fin du fichier : " + where() +
                 " manquant (enregistrement incomplet ou ligne vide en fin de fichier).");
     }
@@ -223,8 +225,9 @@ namespace {
     if (text.size() > kShown) {
         shown += "…";
     }
-    throw RunTimeError(kOverflow, "Dépassement de capacité : le nombre « " + shown + " » (" +
-                                      where + ") dépasse les limites d'un nombre réel.");
+    throw RunTimeError(ErrorNumber::overflow, "Dépassement de capacité : le nombre « " + shown +
+                                                  " » (" + where +
+                                                  ") dépasse les limites d'un nombre réel.");
 }
 
 }  // namespace

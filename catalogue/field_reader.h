@@ -5,14 +5,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <variant>
 
+#include "catalogue/field_value.h"
 #include "catalogue/run_time_error.h"
 
 namespace gypsomix {
-
-// Empty, number or text (UTF-8).
-using FieldValue = std::variant<std::monostate, double, std::string>;
 
 // Reads a catalogue file as one sequence of comma-delimited fields. The whole file is read into
 // memory by open(); fields are parsed from that buffer. Windows-1252 files are decoded to UTF-8;

@@ -5,25 +5,28 @@
 
 namespace gypsomix {
 
-// The error numbers the program reports, as casters know them from the original program.
-enum ErrorNumber : int {
-    kOverflow = 6,
-    kDivisionByZero = 11,
-    kTypeMismatch = 13,
-    kFileNotFound = 53,
-    kInputPastEnd = 62,
+// The numbers of the run-time report. They never change meaning, so a caster can quote one when
+// asking for help, and the help can tell a damaged catalogue (53, 62) from bad figures (6, 13).
+enum class ErrorNumber : int {
+    invalid_argument = 5,  // "Appel de procédure ou argument incorrect"
+    overflow = 6,
+    division_by_zero = 11,
+    type_mismatch = 13,
+    file_not_found = 53,
+    input_past_end = 62,
 };
 
 // A failure reported to the user as "Erreur d'exécution N" with a French description.
 class RunTimeError : public std::runtime_error {
   public:
-    RunTimeError(int number, const std::string& description)
+    RunTimeError(ErrorNumber number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
 
-    int number() const noexcept { return number_; }
+    ErrorNumber error() const noexcept { return number_; }
+    int number() const noexcept { return static_cast<int>(number_); }
 
   private:
-    int number_;
+    ErrorNumber number_;
 };
 
 }  // namespace gypsomix
