@@ -7,8 +7,8 @@
 #include <memory>
 #include <system_error>
 
-#include "catalogue/decimal.h"
 #include "catalogue/encoding.h"
+#include "catalogue/number_syntax.h"
 
 namespace gypsomix {
 namespace {
@@ -242,13 +242,14 @@ FieldValue FieldReader::read_field() {
             value = decode(raw.text);
             break;
         case Kind::unquoted: {
+            // The whole text in the invariant form is a number; anything else is a text.
             const std::string_view text = without_trailing_blanks(raw.text);
-            if (decimal::is_invariant_number(text)) {
-                double number = 0;
-                if (!decimal::to_double(text, number)) {
-                    out_of_range(text, where());
-                }
-                value = number;
+            const NumberScan scan = scan_number(text);
+            if (scan.stop == NumberStop::out_of_range) {
+                out_of_range(text, where());
+            }
+            if (scan.stop == NumberStop::complete) {
+                value = scan.value;
             } else {
                 value = decode(text);
             }
@@ -263,8 +264,7 @@ void FieldReader::skip_field() {
     const RawField raw = next_raw();
     if (raw.kind == Kind::unquoted && raw.may_overflow) {
         const std::string_view text = without_trailing_blanks(raw.text);
-        double number = 0;
-        if (decimal::is_invariant_number(text) && !decimal::to_double(text, number)) {
+        if (scan_number(text).stop == NumberStop::out_of_range) {
             out_of_range(text, where());
         }
     }
