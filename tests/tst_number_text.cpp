@@ -3,6 +3,7 @@
 #include <locale>
 #include <random>
 
+#include "catalogue/number_syntax.h"
 #include "core_test_support.h"
 
 using gypsomix::NumberFormat;
@@ -18,6 +19,14 @@ double roundedToDigits(double value, int digits) {
         result);
     return result;
 }
+
+enum Syntax { kInvariant, kFrench, kLenient };
+const char* const kSyntaxNames[] = {"invariant", "French strict", "lenient"};
+const gypsomix::NumberSyntax kSyntaxes[] = {
+    {},
+    {",", true, "\u202F", true, true, false, gypsomix::NumberSyntax::Blanks::around},
+    {".", false, {}, false, true, true, gypsomix::NumberSyntax::Blanks::anywhere},
+};
 
 enum Show { kValue, kSingle, kFloored };  // value_to_text, single_to_text, of integer_part
 
@@ -98,7 +107,7 @@ class TestNumberText : public QObject {
     }
 
     // number 0: read as `expected`; otherwise the error number. Format 2 has a comma decimal and
-    // a point group; -1 is the lenient reading, which never fails.
+    // a point group.
     void toNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("format");
@@ -125,12 +134,6 @@ class TestNumberText : public QObject {
         QTest::newRow("comma and point") << "1,2.3" << 1 << 0.0 << 13;
         QTest::newRow("group in the French fraction") << "1,234\u202F5" << 1 << 0.0 << 13;
         QTest::newRow("point groups where it is the group") << "1.234,5" << 2 << 1234.5 << 0;
-        QTest::newRow("lenient empty") << "" << -1 << 0.0 << 0;
-        QTest::newRow("lenient French diameter") << "62,5" << -1 << 62.0 << 0;
-        QTest::newRow("lenient French fraction") << "0,8" << -1 << 0.0 << 0;
-        QTest::newRow("lenient ignores spaces, tabs, LF") << " -\t1 2\n0 " << -1 << -120.0 << 0;
-        QTest::newRow("lenient exponent then junk") << "3.5e2x" << -1 << 350.0 << 0;
-        QTest::newRow("lenient stops at CR") << "1\r5" << -1 << 1.0 << 0;
     }
     void toNumber() {
         QFETCH(QString, text);
@@ -138,17 +141,94 @@ class TestNumberText : public QObject {
         QFETCH(double, expected);
         QFETCH(int, number);
         const QByteArray bytes = text.toUtf8();
-        const NumberFormat fmt =
-            format == 2 ? NumberFormat{",", "."} : kFormats[format == 1].format;
+        const NumberFormat fmt = format == 2 ? NumberFormat{",", "."} : kFormats[format].format;
         double value = 0;
-        const Failure failure = failureOf([&] {
-            value = format < 0 ? gypsomix::text_leading_number(view(bytes))
-                               : gypsomix::text_to_number(view(bytes), fmt);
-        });
+        const Failure failure =
+            failureOf([&] { value = gypsomix::text_to_number(view(bytes), fmt); });
         QCOMPARE(failure.number, number);
         QCOMPARE(value, expected);
         if (number == 13)
             QVERIFY2(quotes(failure.description, text.trimmed()), qPrintable(failure.description));
+    }
+
+    // The lenient reading never fails and knows only the point.
+    void leadingNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("French diameter") << "62,5" << 62.0;
+        QTest::newRow("French fraction") << "0,8" << 0.0;
+        QTest::newRow("ignores spaces, tabs, LF") << " -\t1 2\n0 " << -120.0;
+        QTest::newRow("exponent then junk") << "3.5e2x" << 350.0;
+        QTest::newRow("exponent mark without digits") << "3.5e+x" << 3.5;
+        QTest::newRow("stops at CR") << "1\r5" << 1.0;
+        QTest::newRow("beyond range saturates") << "-2e999" << -qInf();
+    }
+    void leadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        const QByteArray bytes = text.toUtf8();
+        double value = 0;
+        NO_ERROR(value = gypsomix::text_leading_number(view(bytes)));
+        QCOMPARE(value, expected);
+    }
+
+    // The scanner under each syntax its callers use: the value, where it stopped and why.
+    void scanner_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("syntax");  // indexes kSyntaxes
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("end");  // in bytes
+        QTest::addColumn<int>("stop");
+        using S = gypsomix::NumberStop;
+        const auto row = [](const char* name, const char* text, Syntax syntax, double value,
+                            int end, S stop) {
+            QTest::addRow("%s / %s", name, kSyntaxNames[syntax])
+                << QString::fromUtf8(text) << int(syntax) << value << end << int(stop);
+        };
+        row("whole number", "-12.5e1", kInvariant, -125, 7, S::complete);
+        row("leading plus", "+.5", kInvariant, 0.5, 3, S::complete);
+        row("point without fraction", "5.", kInvariant, 5, 2, S::complete);
+        row("blank is text", " 5", kInvariant, 0, 0, S::no_digits);
+        row("trailing blank refused", "5 ", kInvariant, 0, 1, S::trailing_text);
+        row("comma is no separator", "1,5", kInvariant, 0, 1, S::trailing_text);
+        row("two points", "1.2.3", kInvariant, 0, 3, S::trailing_text);
+        row("exponent mark alone", "1e", kInvariant, 0, 1, S::trailing_text);
+        row("sign alone", "-", kInvariant, 0, 0, S::no_digits);
+        row("point alone", ".", kInvariant, 0, 0, S::no_digits);
+        row("overflow", "1e309", kInvariant, qInf(), 5, S::out_of_range);
+        row("negative overflow", "-1e309", kInvariant, -qInf(), 6, S::out_of_range);
+        row("leading zeros do not overflow", "0000000001e308", kInvariant, 1e308, 14, S::complete);
+        row("underflow to a signed zero", "-1e-400", kInvariant, -0.0, 7, S::complete);
+        row("fraction zeros underflow", "0.0001e-320", kInvariant, 0, 11, S::complete);
+        row("huge exponent", "1e99999999999999999999", kInvariant, qInf(), 22, S::out_of_range);
+        row("blanks around", " \t2,5\t ", kFrench, 2.5, 7, S::complete);
+        row("point too", "2.5", kFrench, 2.5, 3, S::complete);
+        row("NNBSP groups", "1\u202F000", kFrench, 1000, 7, S::complete);
+        row("space groups", "1 000", kFrench, 1000, 5, S::complete);
+        row("group needs a digit after it", "1 ", kFrench, 1, 2, S::complete);
+        row("group not before the first digit", " \u202F1", kFrench, 0, 1, S::no_digits);
+        row("text after blanks", "2,5 mm", kFrench, 0, 4, S::trailing_text);
+        row("no blank inside", "1 2,5 5", kFrench, 0, 6, S::trailing_text);
+        row("blanks anywhere", " - 1\n2 . 5 e 1 x", kLenient, -125, 15, S::complete);
+        row("exponent without digits left out", "3e-", kLenient, 3, 1, S::complete);
+        row("comma ends it", "62,5", kLenient, 62, 2, S::complete);
+        row("CR ends it", "1\r5", kLenient, 1, 1, S::complete);
+        row("nothing to read", "x1", kLenient, 0, 0, S::no_digits);
+        row("overflow saturates", "1e999", kLenient, qInf(), 5, S::out_of_range);
+    }
+    void scanner() {
+        QFETCH(QString, text);
+        QFETCH(int, syntax);
+        QFETCH(double, value);
+        QFETCH(int, end);
+        QFETCH(int, stop);
+        const QByteArray bytes = text.toUtf8();
+        const gypsomix::NumberScan scan = gypsomix::scan_number(view(bytes), kSyntaxes[syntax]);
+        QCOMPARE(int(scan.stop), stop);
+        QCOMPARE(int(scan.end), end);
+        QCOMPARE(scan.value, value);
+        QCOMPARE(std::signbit(scan.value), std::signbit(value));
     }
 
     // What is shown reads back as the value to 15 digits (doubles) or 7 digits (singles).

@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "core_test_support.h"
+#include "catalogue_outcome.h"
 #include "workdir.h"
 
 using gypsomix::CatalogueEntry;
@@ -28,32 +27,12 @@ const char* pathFor(int fields) {
     return fields == MatRecord::fields ? MatRecord::path : CylindreRecord::path;
 }
 
-// A listing as its names, or the error it reported.
 QStringList listNames(int fields) {
-    std::vector<CatalogueEntry> entries;
-    const Failure failure =
-        failureOf([&] { entries = gypsomix::list_entries(pathFor(fields), fields); });
-    if (failure.number != 0)
-        return {failure.label()};
-    QStringList names;
-    for (const CatalogueEntry& entry : entries)
-        names << fromStd(entry.name);
-    return names;
+    return listed(pathFor(fields), fields);
 }
 
-// A fetch as readable lines: the record's fields, "no record", or the error it reported.
 QStringList fetchLines(int fields, int ordinal) {
-    std::optional<std::vector<FieldValue>> record;
-    const Failure failure =
-        failureOf([&] { record = gypsomix::fetch_record(pathFor(fields), fields, ordinal); });
-    if (failure.number != 0)
-        return {failure.label()};
-    if (!record)
-        return {QStringLiteral("no record")};
-    QStringList lines;
-    for (const FieldValue& field : *record)
-        lines << describe(field);
-    return lines;
+    return fetched(pathFor(fields), fields, ordinal);
 }
 
 // Windows-1252 0x80..0x9F, from the code page chart; the five unassigned bytes keep their value.
