@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <optional>
+
+#include "calc/schedule.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+// Everything the mixing sheet carries, as the plan window shows it: texts as displayed, so the
+// paper says exactly what the screen said.
+struct MixingSheet {
+    struct Value {
+        QString label;  // as the main window labels it, e.g. "Temps de gel (min)"
+        QString text;   // as the catalogue gives it
+    };
+    struct Line {
+        QString flask;  // the catalogue's name, or "Autre"
+        int count = 1;
+        QString diameter;
+        QString height;
+        QString unit;       // "mm" or "po"
+        QString deduction;  // cm³; empty means none
+        QString volume;     // dm³ of one flask
+    };
+
+    QDate date;
+    QString material;
+    QList<Value> materialValues;  // the seven values of the material record, in catalogue order
+    QString mixWater;             // the water ratio chosen for this mix, %
+    QList<Line> lines;
+    QString volume;  // dm³ to fill
+    QString margin;  // "Brut", "+ 5%" or "+10%"
+    QString powder;  // g
+    QString water;   // g: the whole liquid
+    bool special = false;
+    QString concentration;  // %, when special
+    QString specialLiquid;  // g, when special
+    QString splitWater;     // g, when special
+    // The working times as milliseconds from water meeting powder; none when the material's
+    // times cannot give a schedule.
+    std::optional<gypsomix::WorkingSchedule> schedule;
+};
+
+// Draws the sheet on one page of `device` (A4 portrait), in French, laid out for the bench.
+void paintMixingSheet(QPainter& painter, const QRectF& page, const MixingSheet& sheet);
+
+// Prints or writes the sheet on `device` (a QPrinter or a QPdfWriter) as exactly one A4 page.
+// Returns false when the device cannot be painted on.
+bool renderMixingSheet(QPagedPaintDevice& device, const MixingSheet& sheet);
