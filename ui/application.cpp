@@ -16,8 +16,8 @@ void setUpApplication(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         app.setStyle(fusion);
     }
-    // Arial metrics at 8 points, close to the original 8-point sans-serif: the longest label,
-    // "Temps utile de coulabilité (min)", then fits its 153 pixels.
+    // Liberation Sans at 8 points, for its Arial metrics: the longest label, "Temps utile de
+    // coulabilité (min)", then fits the fixed 153 pixels the window gives it.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.0);

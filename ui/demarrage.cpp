@@ -22,7 +22,10 @@ QFont cardFont(const QString& family, qreal pointSize) {
 }  // namespace
 
 QString Demarrage::versionText() {
-    return QStringLiteral("  Version 1.0 ");
+    // The blanks keep the digits clear of the box's edges.
+    return QStringLiteral("  Version %1.%2 ")
+        .arg(GYPSOMIX_VERSION_MAJOR)
+        .arg(GYPSOMIX_VERSION_MINOR);
 }
 
 Demarrage::Demarrage(QWidget* parent)
@@ -33,8 +36,8 @@ Demarrage::Demarrage(QWidget* parent)
     setWindowIcon(loadIcon(QStringLiteral("demarrage"), {16, 32, 48}));
     setFocusPolicy(Qt::StrongFocus);
 
-    // The small texts keep the window's default face in bold; the larger ones are Arial in the
-    // original, for which Liberation Sans has the same metrics.
+    // The small texts keep the window's default face in bold; the larger ones use Liberation Sans
+    // for its Arial metrics, which the card's fixed label sizes are measured for.
     const QFont small = cardFont(font().family(), font().pointSizeF());
     const QString arial = QStringLiteral("Liberation Sans");
     ui->Label1->setFont(small);

@@ -14,7 +14,7 @@ class Demarrage : public QDialog {
     Q_OBJECT
 
   public:
-    // The one place the version is written; the card shows it as it is.
+    // The project's version (PROJECT_VERSION in CMakeLists.txt), major and minor only.
     static QString versionText();
 
     explicit Demarrage(QWidget* parent = nullptr);

@@ -4,5 +4,5 @@
 
 class QWidget;
 
-// The critical box a caster knows from the original program: "Erreur d'exécution N".
+// The numbered critical box, "Erreur d'exécution N", whose number a caster can quote.
 void showRunTimeError(QWidget* parent, const gypsomix::RunTimeError& error);
