@@ -312,53 +312,6 @@ double net_volume(const PlanLine& line_of, int line, const std::string& shown,
     return volume - taken;
 }
 
-}  // namespace
-
-PlanResult plan_masses(std::string_view density, std::string_view water_percent,
-                       const std::vector<PlanLine>& lines, Margin margin,
-                       const NumberFormat& format) {
-    // Every field is read before any step, so a bad text is reported as such, not as an overflow.
-    field_number(density, format, 0, PlanField::density);
-    const double water = field_number(water_percent, format, 0, PlanField::water);
-
-    PlanResult result;
-    result.flask_volumes.reserve(lines.size());
-    double total = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const PlanLine& line_of = lines[i];
-        const int line = static_cast<int>(i) + 1;
-        if (line_of.count < 1) {
-            fail(ErrorNumber::invalid_argument, line, PlanField::count,
-                 quoted(whole_text(line_of.count)) + ", il faut au moins un cylindre");
-        }
-        result.flask_volumes.push_back(one_flask(line_of, line, format));
-        const double net = net_volume(line_of, line, result.flask_volumes.back(), format);
-        // Summed in double and rounded once, not line by line.
-        total = attributed(0, PlanField::volume,
-                           "le volume à remplir dépasse les limites du calcul", [&] {
-                               const Steps steps("du volume à remplir");
-                               return steps.add(total, steps.mul(line_of.count, net));
-                           });
-    }
-    result.volume = attributed(
-        0, PlanField::volume, "le volume à remplir dépasse les limites de la simple précision",
-        [&] { return single_to_text(Steps("du volume à remplir").single(total), format); });
-
-    try {
-        result.masses = mix_masses(density, water_percent, result.volume, margin, format);
-    } catch (const RunTimeError& e) {
-        // The powder is the liquid divided by (w / 100 + 1): with w = -100 the water is at fault.
-        if (water / 100 + 1 == 0) {
-            fail(e.error(), 0, PlanField::water,
-                 quoted(water_percent) + " % d'eau annule le diviseur de la masse de revêtement");
-        }
-        fail(e.error(), 0, PlanField::masses, "les masses dépassent les limites du calcul");
-    }
-    return result;
-}
-
-namespace {
-
 // floor(units × percent / 100), with the percent as the shortest decimal that reads back as it,
 // the figure typed: in binary arithmetic 3000 g at 2,3 % would give 68 g instead of 69.
 std::int64_t share_of(std::int64_t units, double percent) {
@@ -409,6 +362,49 @@ std::string grams_text(std::int64_t units, int scale, const NumberFormat& format
 }
 
 }  // namespace
+
+PlanResult plan_masses(std::string_view density, std::string_view water_percent,
+                       const std::vector<PlanLine>& lines, Margin margin,
+                       const NumberFormat& format) {
+    // Every field is read before any step, so a bad text is reported as such, not as an overflow.
+    field_number(density, format, 0, PlanField::density);
+    const double water = field_number(water_percent, format, 0, PlanField::water);
+
+    PlanResult result;
+    result.flask_volumes.reserve(lines.size());
+    double total = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const PlanLine& line_of = lines[i];
+        const int line = static_cast<int>(i) + 1;
+        if (line_of.count < 1) {
+            fail(ErrorNumber::invalid_argument, line, PlanField::count,
+                 quoted(whole_text(line_of.count)) + ", il faut au moins un cylindre");
+        }
+        result.flask_volumes.push_back(one_flask(line_of, line, format));
+        const double net = net_volume(line_of, line, result.flask_volumes.back(), format);
+        // Summed in double and rounded once, not line by line.
+        total = attributed(0, PlanField::volume,
+                           "le volume à remplir dépasse les limites du calcul", [&] {
+                               const Steps steps("du volume à remplir");
+                               return steps.add(total, steps.mul(line_of.count, net));
+                           });
+    }
+    result.volume = attributed(
+        0, PlanField::volume, "le volume à remplir dépasse les limites de la simple précision",
+        [&] { return single_to_text(Steps("du volume à remplir").single(total), format); });
+
+    try {
+        result.masses = mix_masses(density, water_percent, result.volume, margin, format);
+    } catch (const RunTimeError& e) {
+        // The powder is the liquid divided by (w / 100 + 1): with w = -100 the water is at fault.
+        if (water / 100 + 1 == 0) {
+            fail(e.error(), 0, PlanField::water,
+                 quoted(water_percent) + " % d'eau annule le diviseur de la masse de revêtement");
+        }
+        fail(e.error(), 0, PlanField::masses, "les masses dépassent les limites du calcul");
+    }
+    return result;
+}
 
 LiquidSplit split_liquid(std::string_view liquid_grams, std::string_view special_percent,
                          const NumberFormat& format) {

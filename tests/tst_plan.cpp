@@ -158,6 +158,7 @@ struct FaultRow {
 };
 
 using F = PlanField;
+const std::string kHugeNumerator = std::string(400, '9') + "/2";
 const std::vector<FaultRow> kFaults = {
     FaultRow("empty density", {}, 13, 0, F::density, "", ""),
     FaultRow("density before water", {}, 13, 0, F::density, "dd", "dd", "ww"),
@@ -180,6 +181,8 @@ const std::vector<FaultRow> kFaults = {
     FaultRow("flask beyond single", {{1, "1E+30", "1", mm, ""}}, 6, 1, F::flask_volume, ""),
     FaultRow("inches beyond double in mm", {{1, "1E+307", "1", in, ""}}, 6, 1, F::diameter,
              "1E+307"),
+    FaultRow("fraction beyond double", {{1, kHugeNumerator.c_str(), "4", in, ""}}, 6, 1,
+             F::diameter, ""),
     FaultRow("millimetres take no fraction", {{1, "2 1/2", "100", mm, ""}}, 13, 1, F::diameter,
              "2 1/2"),
     FaultRow("inch fraction cut short", {{1, "3", "2 1/", in, ""}}, 13, 1, F::height, "2 1/"),
@@ -467,12 +470,11 @@ class TestPlan : public QObject {
                 continue;
             const std::string liquid = gypsomix::single_to_text(grams, fmt);
             const int t = tenths(random);
-            char percent[16];
-            const char* end = std::to_chars(percent, percent + 16, t / 10.0).ptr;
+            char digits[16];
+            const std::string percent(digits, std::to_chars(digits, digits + 16, t / 10.0).ptr);
             gypsomix::LiquidSplit split;
-            NO_ERROR(split = gypsomix::split_liquid(
-                         liquid, view(localised(std::string(percent, end - percent).c_str(), fmt)),
-                         fmt));
+            NO_ERROR(
+                split = gypsomix::split_liquid(liquid, view(localised(percent.c_str(), fmt)), fmt));
             // Texts to whole units of 10^scale: "1.050535E+10" is 1050535 units of 10^4.
             const auto units = [&](const std::string& text, int scale) -> qint64 {
                 const QString t = fromStd(text).replace(fromStd(fmt.decimal), ".");

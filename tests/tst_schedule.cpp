@@ -103,6 +103,9 @@ class TestSchedule : public QObject {
         // 153 722 867 280 913 min is 9 223 372 036 854 780 000 ms, past 2^63 - 1.
         row("count beyond range", "0", "0", "153722867280913", 6, ScheduleTime::gel,
             "153722867280913");
+        // 153 722 867 280 912,93 min × 60 000 is 8 ms short of 2^63, which the double rounds to.
+        row("count rounding to 2^63", "0", "0", "153722867280912.93", 6, ScheduleTime::gel,
+            "153722867280912.93");
         row("product beyond double", "0", "1E+305", "1E+305", 6, ScheduleTime::pourable, "1E+305");
         row("pourable before mixing ends", "5", "3", "12", 5, ScheduleTime::pourable, "3");
         row("gel before pouring ends", "3", "8", "7", 5, ScheduleTime::gel, "7");
