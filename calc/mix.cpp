@@ -1,59 +1,11 @@
 #include "calc/mix.h"
 
-#include <cmath>
+#include "calc/checked_steps.h"
 
 namespace gypsomix {
 namespace {
 
-// Every step is checked, and the first failure stops the calculation: a caster must never read
-// a mass computed from an overflowed or undefined intermediate value.
-class Steps {
-  public:
-    explicit Steps(const char* what) : what_(what) {}
-
-    double mul(double a, double b) const { return checked(a * b); }
-    double add(double a, double b) const { return checked(a + b); }
-    double div(double a, double b) const {
-        if (b == 0) {
-            if (a == 0 || std::isnan(a)) {
-                fail(ErrorNumber::overflow, "Dépassement de capacité (0 divisé par 0)");
-            }
-            fail(ErrorNumber::division_by_zero, "Division par zéro");
-        }
-        return checked(a / b);
-    }
-    float single(double v) const {
-        // Values from here on round to infinity in single precision.
-        constexpr double kLimit = 0x1.ffffffp127;
-        if (!(std::fabs(v) < kLimit)) {
-            fail(ErrorNumber::overflow, "Dépassement de capacité en simple précision");
-        }
-        return static_cast<float>(v);
-    }
-    double number(std::string_view text, const NumberFormat& format, const char* field) const {
-        try {
-            return text_to_number(text, format);
-        } catch (const RunTimeError& e) {
-            throw RunTimeError(e.error(), std::string(e.what()) + " (" + field + ")");
-        }
-    }
-
-  private:
-    double checked(double r) const {
-        if (std::isnan(r)) {
-            fail(ErrorNumber::overflow, "Dépassement de capacité (opération invalide)");
-        }
-        if (std::isinf(r)) {
-            fail(ErrorNumber::overflow, "Dépassement de capacité");
-        }
-        return r;
-    }
-    [[noreturn]] void fail(ErrorNumber number, const char* reason) const {
-        throw RunTimeError(number, std::string(reason) + " dans le calcul " + what_ + ".");
-    }
-
-    const char* what_;
-};
+using detail::Steps;
 
 constexpr const char* kDiameter = "Diamètre du cylindre";
 constexpr const char* kHeight = "Hauteur du cylindre";

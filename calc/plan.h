@@ -6,6 +6,7 @@
 
 #include "calc/mix.h"
 #include "calc/number_text.h"
+#include "catalogue/run_time_error.h"
 
 namespace gypsomix {
 
@@ -20,6 +21,36 @@ struct PlanLine {
     std::string deduction;  // cm³ of wax tree and rubber base in one flask; empty means none
 };
 
+// Where a plan went wrong, so the plan window can mark that field without reading the text.
+enum class PlanField {
+    density,        // the job's density of the liquid investment
+    water,          // the job's water percentage
+    count,          // a line's number of flasks
+    diameter,       // a line's diameter
+    height,         // a line's height
+    flask_volume,   // a line's volume of one flask, beyond range
+    deduction,      // a line's wax tree and base, cm³
+    volume,         // the volume to fill, beyond range
+    masses,         // the masses of that volume, beyond range
+    liquid,         // the liquid to split
+    concentration,  // the share of special liquid in it
+};
+
+// A RunTimeError of a plan, with its line in the table (from 1; 0 for the job's own fields and
+// the results) and its field.
+class PlanError : public RunTimeError {
+  public:
+    PlanError(ErrorNumber number, const std::string& description, int line, PlanField field)
+        : RunTimeError(number, description), line_(line), field_(field) {}
+
+    int line() const noexcept { return line_; }
+    PlanField field() const noexcept { return field_; }
+
+  private:
+    int line_;
+    PlanField field_;
+};
+
 struct PlanResult {
     std::vector<std::string> flask_volumes;  // dm³ of one flask per line, before deduction
     std::string volume;                      // dm³ to fill
@@ -27,6 +58,9 @@ struct PlanResult {
 };
 
 // Several flasks filled from one bowl: the volume to fill, then the masses of that volume.
+// Inch lengths may be written as fractions: "2 1/2", "2½", "2 ½", "1/2", "1⅛". Throws PlanError;
+// the fields are checked density, water, then line by line count, diameter, height, the flask's
+// volume and deduction, then the volume to fill and its masses: the first fault is reported.
 PlanResult plan_masses(std::string_view density, std::string_view water_percent,
                        const std::vector<PlanLine>& lines, Margin margin,
                        const NumberFormat& format);
@@ -37,6 +71,9 @@ struct LiquidSplit {
 };
 
 // The liquid shared between special liquid and water; the two always add up to the liquid.
+// The liquid is whole grams as a mass text shows them (7 digits, so above 10^7 g the split is
+// made in units of the last digit shown); special = floor(liquid × percent / 100) with the
+// percent taken as the decimal typed. Throws PlanError on the liquid, then the concentration.
 LiquidSplit split_liquid(std::string_view liquid_grams, std::string_view special_percent,
                          const NumberFormat& format);
 
