@@ -27,6 +27,14 @@ struct MixingSheet {
         QString deduction;  // cm³; empty means none
         QString volume;     // dm³ of one flask
     };
+    // The working times as milliseconds from water meeting powder, and the minutes written at
+    // their marks, as displayed (e.g. "2,5").
+    struct Schedule {
+        gypsomix::WorkingSchedule times;
+        QString mixingEnd;
+        QString pourEnd;
+        QString gel;
+    };
 
     QDate date;
     QString material;
@@ -41,12 +49,12 @@ struct MixingSheet {
     QString concentration;  // %, when special
     QString specialLiquid;  // g, when special
     QString splitWater;     // g, when special
-    // The working times as milliseconds from water meeting powder; none when the material's
-    // times cannot give a schedule.
-    std::optional<gypsomix::WorkingSchedule> schedule;
+    // None when the material's times cannot give a schedule.
+    std::optional<Schedule> schedule;
 };
 
-// Draws the sheet on one page of `device` (A4 portrait), in French, laid out for the bench.
+// Draws the sheet inside `page` (painter coordinates, the printable part of an A4 portrait
+// page), in French, laid out for the bench. Sizes follow the painter's device resolution.
 void paintMixingSheet(QPainter& painter, const QRectF& page, const MixingSheet& sheet);
 
 // Prints or writes the sheet on `device` (a QPrinter or a QPdfWriter) as exactly one A4 page.
