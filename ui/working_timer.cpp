@@ -134,9 +134,9 @@ WorkingTimer::WorkingTimer(QWidget* parent)
         label->setMinimumHeight(metrics.height());
     };
     reserve(m_ui->elapsed, {QStringLiteral("000:00")});
-    reserve(m_ui->phase,
-            {phaseName(MixPhase::mixing), phaseName(MixPhase::pouring),
-             phaseName(MixPhase::setting), phaseName(MixPhase::done), m_ui->phase->text()});
+    reserve(m_ui->phase, {phaseName(MixPhase::mixing), phaseName(MixPhase::pouring),
+                          phaseName(MixPhase::setting), phaseName(MixPhase::done), tr("Prêt"),
+                          tr("Non démarré")});
     reserve(m_ui->remaining, {tr("reste %1").arg(QStringLiteral("00:00"))});
 
     m_tick.setInterval(kTickMilliseconds);
@@ -159,8 +159,7 @@ void WorkingTimer::start(const gypsomix::WorkingSchedule& schedule) {
     m_startedAt = m_clock();
     m_boundariesSignalled = 0;
     m_shownPhase.reset();
-    m_ui->problem->setText(QString());
-    m_ui->problem->hide();
+    setProblem(QString());
 
     // The bar counts seconds, or coarser steps for a span beyond its integer range.
     const qint64 gel = schedule.gel.count();
@@ -193,8 +192,9 @@ void WorkingTimer::stop() {
 
 void WorkingTimer::showProblem(const QString& text) {
     stop();
-    m_ui->problem->setText(text);
-    m_ui->problem->show();
+    // "Prêt" would be untrue: the material's times must be put right first.
+    m_ui->phase->setText(tr("Non démarré"));
+    setProblem(text);
 }
 
 void WorkingTimer::refresh() {
@@ -274,9 +274,15 @@ void WorkingTimer::showStopped() {
     m_ui->span->setRange(0, 1);
     m_ui->span->setValue(0);
     m_ui->span->setAccessibleDescription(QString());
-    m_ui->problem->setText(QString());
-    m_ui->problem->hide();
+    setProblem(QString());
     applyPhaseColour();
+}
+
+void WorkingTimer::setProblem(const QString& text) {
+    m_ui->problem->setText(text);
+    m_ui->problem->setVisible(!text.isEmpty());
+    // The reason takes the place of the time left, right under "Non démarré".
+    m_ui->remaining->setVisible(text.isEmpty());
 }
 
 void WorkingTimer::applyPhaseColour() {

@@ -39,8 +39,8 @@ class WorkingTimer : public QGroupBox {
     void start(const gypsomix::WorkingSchedule& schedule);
     // Stops and resets the display; no boundary is signalled afterwards.
     void stop();
-    // Says why the timer cannot start (the material's times), in place of starting; a running
-    // timer is stopped first.
+    // Says why the timer cannot start (the material's times), in place of starting, under
+    // "Non démarré"; a running timer is stopped first.
     void showProblem(const QString& text);
     // Reads the clock and brings the display up to date; the tick calls it.
     void refresh();
@@ -60,6 +60,7 @@ class WorkingTimer : public QGroupBox {
     std::chrono::milliseconds elapsed() const;
     void setRunning(bool running);
     void showStopped();
+    void setProblem(const QString& text);
     void applyPhaseColour();
 
     std::unique_ptr<Ui::WorkingTimer> m_ui;

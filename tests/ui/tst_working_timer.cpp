@@ -311,7 +311,7 @@ class TestWorkingTimer : public QObject {
         QCOMPARE(problem->text(), message);
         QVERIFY(!rig.timer.isRunning());
         QCOMPARE(rig.text("elapsed"), QStringLiteral("00:00"));
-        QCOMPARE(rig.text("phase"), QStringLiteral("Prêt"));
+        QCOMPARE(rig.text("phase"), QStringLiteral("Non démarré"));
         QVERIFY(!rig.timer.findChild<QPushButton*>(QStringLiteral("stop"))->isEnabled());
         rig.at(milliseconds(ms(20, 0)));
         QCOMPARE(boundaries.count(), 0);
@@ -461,10 +461,12 @@ class TestWorkingTimer : public QObject {
         QVERIFY(QFontInfo(rig.label("elapsed")->font()).pointSizeF() >= 24);
         rig.timer.show();
         const int width = rig.timer.minimumSizeHint().width();
+        const int preferred = rig.timer.sizeHint().width();
         rig.start();
         for (qint64 at : {ms(0, 0), ms(3, 27), ms(8, 0), ms(12, 0), ms(75, 2), ms(99, 59)}) {
             rig.at(milliseconds(at));
             QCOMPARE(rig.timer.minimumSizeHint().width(), width);
+            QCOMPARE(rig.timer.sizeHint().width(), preferred);
             for (const char* name : {"elapsed", "phase", "remaining"}) {
                 QLabel* label = rig.label(name);
                 QVERIFY2(
@@ -479,6 +481,7 @@ class TestWorkingTimer : public QObject {
         }
         QVERIFY(rig.label("problem")->isVisible());
         QCOMPARE(rig.timer.minimumSizeHint().width(), width);
+        QCOMPARE(rig.timer.sizeHint().width(), preferred);
     }
 
   private:
