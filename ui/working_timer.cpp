@@ -36,7 +36,7 @@ milliseconds defaultNow() {
         std::chrono::steady_clock::now().time_since_epoch());
 }
 
-// Minutes keep counting past the hour ("75:02"), as on the darkroom timer.
+// Minutes keep counting past the hour ("75:02"): the material's times are all in minutes.
 QString minutesAndSeconds(qint64 seconds, int minuteDigits) {
     return QStringLiteral("%1:%2")
         .arg(seconds / 60, minuteDigits, 10, QLatin1Char('0'))
