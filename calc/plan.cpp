@@ -8,15 +8,17 @@
 #include <system_error>
 
 #include "calc/checked_steps.h"
-#include "catalogue/decimal.h"
 #include "catalogue/number_syntax.h"
 
 namespace gypsomix {
 namespace {
 
-using decimal::is_digit;
 using detail::quoted;
 using detail::Steps;
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 const char* field_name(PlanField field) {
     switch (field) {
