@@ -1,9 +1,12 @@
 // Renders the windows to PNG files without a display, for the README and for looking at
 // every stage: screenshot <output.png> <stage> [material row] [flask row]
-// where stage is card, start, material or flask.
+// where stage is card, start, material or flask; material-list and flask-list are the material
+// and the flask stages with that list open, drawn over the window where it opens.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "ui/application.h"
@@ -20,6 +23,25 @@ void choose(QComboBox* list, int row) {
     }
 }
 
+// The window with the open list's popup drawn where it lies, on a grey ground where the popup
+// reaches past the window.
+QPixmap withPopup(QWidget& window, QComboBox* list) {
+    list->showPopup();
+    QCoreApplication::processEvents();
+    QWidget* popup = list->view()->window();
+    const QRect popupRect(window.mapFromGlobal(popup->geometry().topLeft()), popup->size());
+    const QRect canvas = window.rect().united(popupRect);
+    const qreal ratio = window.devicePixelRatioF();
+    QPixmap picture(canvas.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::darkGray);
+    QPainter painter(&picture);
+    painter.translate(-canvas.topLeft());
+    painter.drawPixmap(0, 0, window.grab());
+    painter.drawPixmap(popupRect.topLeft(), popup->grab());
+    return picture;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -27,7 +49,9 @@ int main(int argc, char* argv[]) {
     setUpApplication(app);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        qWarning("usage: screenshot <output.png> card|start|material|flask [material] [flask]");
+        qWarning(
+            "usage: screenshot <output.png> card|start|material|flask|material-list|flask-list "
+            "[material] [flask]");
         return 2;
     }
     const QString output = args.at(1);
@@ -56,12 +80,18 @@ int main(int argc, char* argv[]) {
     window.show();
     auto* materials = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
     auto* flasks = window.findChild<QComboBox*>(QStringLiteral("Combo2"));
-    if (stage == QLatin1String("material") || stage == QLatin1String("flask")) {
+    const bool materialList = stage == QLatin1String("material-list");
+    const bool flaskList = stage == QLatin1String("flask-list");
+    if (stage == QLatin1String("material") || stage == QLatin1String("flask") || materialList ||
+        flaskList) {
         choose(materials, material);
     }
-    if (stage == QLatin1String("flask")) {
+    if (stage == QLatin1String("flask") || flaskList) {
         choose(flasks, flask);
     }
     QCoreApplication::processEvents();
+    if (materialList || flaskList) {
+        return withPopup(window, materialList ? materials : flasks).save(output) ? 0 : 1;
+    }
     return window.grab().save(output) ? 0 : 1;
 }
