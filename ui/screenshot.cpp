@@ -1,5 +1,5 @@
 // Renders the windows to PNG files without a display, for the README and for looking at
-// every stage: screenshot <output.png> <stage> [material row] [flask row]
+// every stage: screenshot <output.png> <stage> [material row|last] [flask row|last]
 // where stage is card, start, material or flask; material-list and flask-list are the material
 // and the flask stages with that list open, drawn over the window where it opens.
 #include <QAbstractItemView>
@@ -15,11 +15,22 @@
 
 namespace {
 
-// Chooses the row as a user would, one Down key at a time from the prompt.
+void sendKey(QWidget* to, QEvent::Type type, int key) {
+    QKeyEvent event(type, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &event);
+}
+
+// Chooses the row as a user would, one Down key at a time from the prompt; row "last" (-2)
+// the way a long list is gone through: F4 opens it, End goes to its end, Return chooses.
 void choose(QComboBox* list, int row) {
+    if (row == -2) {
+        sendKey(list, QEvent::KeyPress, Qt::Key_F4);
+        sendKey(list->view(), QEvent::KeyPress, Qt::Key_End);
+        sendKey(list->view(), QEvent::ShortcutOverride, Qt::Key_Return);
+        return;
+    }
     for (int i = list->currentIndex(); i < row; ++i) {
-        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-        QCoreApplication::sendEvent(list, &down);
+        sendKey(list, QEvent::KeyPress, Qt::Key_Down);
     }
 }
 
@@ -56,8 +67,13 @@ int main(int argc, char* argv[]) {
     }
     const QString output = args.at(1);
     const QString stage = args.at(2);
-    const int material = args.size() > 3 ? args.at(3).toInt() : 0;
-    const int flask = args.size() > 4 ? args.at(4).toInt() : 0;
+    const auto row = [&](int at) {
+        return args.size() <= at                      ? 0
+               : args.at(at) == QLatin1String("last") ? -2
+                                                      : args.at(at).toInt();
+    };
+    const int material = row(3);
+    const int flask = row(4);
 
     Selection window;
     bool saved = false;
