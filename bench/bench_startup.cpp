@@ -1,12 +1,18 @@
 // Start-up time of the program against a bare window, one start per process:
 //   gypsomix_bench_startup program   the real start-up (card dismissed by a posted key, lists
-//                                    filled from Data/ in the current folder, main window)
+//                                    filled from Data/ in the current folder, main window),
+//                                    then the first opening of the material list
 //   gypsomix_bench_startup bare      a QWidget holding 37 plain child widgets
 //   gypsomix_bench_startup labels    the same with 37 labels showing a text: the share of the
 //                                    font set-up any window with text pays
 // Each prints "startup_us N": from QApplication construction to the end of the main window's
-// first paint, then quits. scripts/bench runs both under /usr/bin/time -v for the peak memory.
+// first paint. The program also prints "shown_us N", from the key reaching the card to the end
+// of that paint, and "popup_us N", from showPopup() on the material list to the end of the
+// list's first paint; then it quits. scripts/bench runs them under /usr/bin/time -v for the
+// peak memory.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -23,14 +29,21 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+long long microsecondsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+}
+
 // Answers the card with a key as soon as it is shown, and stops the clock once the watched
-// window has finished its first paint.
+// window has finished its first paint. For the program, it then opens the material list and
+// stops a second clock once the list has finished its first paint.
 class StartupWatcher : public QObject {
   public:
-    StartupWatcher(Clock::time_point start, bool (*isMainWindow)(QObject*))
-        : m_start(start), m_isMainWindow(isMainWindow) {}
+    StartupWatcher(Clock::time_point start, bool (*isMainWindow)(QObject*), bool openList)
+        : m_start(start), m_isMainWindow(isMainWindow), m_openList(openList) {}
 
     long long elapsedMicroseconds() const { return m_elapsed; }
+    long long shownMicroseconds() const { return m_shown; }
+    long long popupMicroseconds() const { return m_popup; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -40,14 +53,30 @@ class StartupWatcher : public QObject {
                     card, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier,
                                         QStringLiteral(" ")));
             }
+        } else if (event->type() == QEvent::KeyPress && qobject_cast<Demarrage*>(watched) &&
+                   m_dismissed == Clock::time_point()) {
+            m_dismissed = Clock::now();
         } else if (event->type() == QEvent::Paint && m_elapsed < 0 && !m_stopping &&
                    m_isMainWindow(watched)) {
             // The paint is under way; a zero timer fires once it and its children are done.
             m_stopping = true;
-            QTimer::singleShot(0, [this] {
-                m_elapsed =
-                    std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - m_start)
-                        .count();
+            QTimer::singleShot(0, this, [this, watched] {
+                m_elapsed = microsecondsSince(m_start);
+                if (m_dismissed != Clock::time_point()) {
+                    m_shown = microsecondsSince(m_dismissed);
+                }
+                if (m_openList) {
+                    openList(static_cast<QWidget*>(watched));
+                } else {
+                    QCoreApplication::quit();
+                }
+            });
+        } else if (event->type() == QEvent::Paint && m_list && m_popup < 0 && !m_stopping &&
+                   watched == m_list->view()->viewport()) {
+            m_stopping = true;
+            QTimer::singleShot(0, this, [this] {
+                m_popup = microsecondsSince(m_opened);
+                m_list->hidePopup();
                 QCoreApplication::quit();
             });
         }
@@ -55,10 +84,30 @@ class StartupWatcher : public QObject {
     }
 
   private:
+    void openList(QWidget* window) {
+        m_list = window->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (m_list == nullptr) {
+            QCoreApplication::quit();
+            return;
+        }
+        m_stopping = false;
+        m_opened = Clock::now();
+        m_list->showPopup();
+        if (!m_list->view()->isVisible()) {
+            QCoreApplication::quit();  // an empty list does not open
+        }
+    }
+
     Clock::time_point m_start;
     bool (*m_isMainWindow)(QObject*);
+    bool m_openList;
     bool m_stopping = false;
+    Clock::time_point m_dismissed;
+    Clock::time_point m_opened;
+    QComboBox* m_list = nullptr;
     long long m_elapsed = -1;
+    long long m_shown = -1;
+    long long m_popup = -1;
 };
 
 bool isSelection(QObject* object) {
@@ -85,7 +134,7 @@ int main(int argc, char* argv[]) {
 
     const Clock::time_point start = Clock::now();
     QApplication app(argc, argv);
-    StartupWatcher watcher(start, program ? isSelection : isBareWindow);
+    StartupWatcher watcher(start, program ? isSelection : isBareWindow, program);
     app.installEventFilter(&watcher);
     // A start-up that never paints (a missing catalogue shows a report instead) must not hang.
     QTimer::singleShot(30000, [] {
@@ -115,5 +164,13 @@ int main(int argc, char* argv[]) {
         return status != 0 ? status : 3;
     }
     std::printf("startup_us %lld\n", watcher.elapsedMicroseconds());
+    if (program) {
+        if (watcher.shownMicroseconds() < 0 || watcher.popupMicroseconds() < 0) {
+            std::fprintf(stderr, "the card or the material list was not seen\n");
+            return 3;
+        }
+        std::printf("shown_us %lld\npopup_us %lld\n", watcher.shownMicroseconds(),
+                    watcher.popupMicroseconds());
+    }
     return status;
 }

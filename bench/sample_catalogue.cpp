@@ -122,6 +122,78 @@ std::string material_catalogue(std::size_t min_bytes, std::size_t records) {
     return out;
 }
 
+namespace {
+
+// A length in tenths of a millimetre, the way a name shows it: "63,5", "100".
+void append_millimetres(std::string& out, long tenths) {
+    append_int(out, tenths / 10);
+    if (tenths % 10 != 0) {
+        out += ',';
+        append_int(out, tenths % 10);
+    }
+}
+
+// A length in half inches, the way a name shows it: "2", "3\xBD" (3½).
+void append_inches(std::string& out, long halves) {
+    append_int(out, halves / 2);
+    if (halves % 2 != 0) {
+        out += '\xBD';
+    }
+}
+
+}  // namespace
+
+std::string flask_catalogue(std::size_t records) {
+    // Windows-1252: \xD8 Ø, \xD7 ×, \xE9 é, \xE0 à.
+    constexpr std::array<long, 12> kMetric = {30, 40, 50, 60, 63, 70, 80, 90, 100, 110, 120, 150};
+    constexpr std::array<std::string_view, 3> kTypes = {"Cylindre perfor\xE9 ",
+                                                        "Cylindre \xE0 bride ", "Cylindre plein "};
+    constexpr std::string_view kLong =
+        "Cylindre inox r\xE9"
+        "fractaire pour coul\xE9"
+        "e sous vide, bride haute, ";
+
+    Lcg rng;
+    std::string out;
+    out.reserve(records * 32);
+    for (std::size_t n = 0; n < records; ++n) {
+        // Half the sizes are in inches (2 to 6 in across, 2 to 8 in high).
+        const bool inches = rng.below(2) == 0;
+        const long diameter_halves = 4 + rng.below(9);
+        const long height_halves = 4 + rng.below(13);
+        const long diameter =
+            inches ? diameter_halves * 127 : kMetric[rng.below(kMetric.size())] * 10;
+        const long height = inches ? height_halves * 127 : (40 + 10 * rng.below(17)) * 10;
+        // Mostly the bare size; one in ten names gives the type, one in fifty a long description,
+        // and some inch sizes are also given in inches.
+        const std::uint32_t form = rng.below(50);
+        out += '"';
+        if (form == 0) {
+            out += kLong;
+        } else if (form <= 5) {
+            out += kTypes[rng.below(kTypes.size())];
+        }
+        out += "\xD8 ";
+        append_millimetres(out, diameter);
+        out += " \xD7 ";
+        append_millimetres(out, height);
+        out += " mm";
+        if (inches && rng.below(8) == 0) {
+            out += " (";
+            append_inches(out, diameter_halves);
+            out += " \xD7 ";
+            append_inches(out, height_halves);
+            out += " po)";
+        }
+        out += "\",";
+        append_fixed(out, diameter, 1);
+        out += ',';
+        append_fixed(out, height, 1);
+        out += "\r\n";
+    }
+    return out;
+}
+
 void write_file(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -24,6 +24,10 @@ class TempFolder {
 // Writes `records` records, or stops earlier once the text holds `min_bytes` (when not 0).
 std::string material_catalogue(std::size_t min_bytes, std::size_t records);
 
+// A flask catalogue of `records` records (name, diameter, height), Windows-1252 with CR LF:
+// metric and inch sizes, short names beside long ones that give the type and the fitting.
+std::string flask_catalogue(std::size_t records);
+
 void write_file(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace gypsomix::bench

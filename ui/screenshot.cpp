@@ -1,9 +1,12 @@
 // Renders the windows to PNG files without a display, for the README and for looking at
-// every stage: screenshot <output.png> <stage> [material row] [flask row]
-// where stage is card, start, material or flask.
+// every stage: screenshot <output.png> <stage> [material row|last] [flask row|last]
+// where stage is card, start, material or flask; material-list and flask-list are the material
+// and the flask stages with that list open, drawn over the window where it opens.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "ui/application.h"
@@ -12,12 +15,42 @@
 
 namespace {
 
-// Chooses the row as a user would, one Down key at a time from the prompt.
+void sendKey(QWidget* to, QEvent::Type type, int key) {
+    QKeyEvent event(type, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &event);
+}
+
+// Chooses the row as a user would, one Down key at a time from the prompt; row "last" (-2)
+// the way a long list is gone through: F4 opens it, End goes to its end, Return chooses.
 void choose(QComboBox* list, int row) {
-    for (int i = list->currentIndex(); i < row; ++i) {
-        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-        QCoreApplication::sendEvent(list, &down);
+    if (row == -2) {
+        sendKey(list, QEvent::KeyPress, Qt::Key_F4);
+        sendKey(list->view(), QEvent::KeyPress, Qt::Key_End);
+        sendKey(list->view(), QEvent::ShortcutOverride, Qt::Key_Return);
+        return;
     }
+    for (int i = list->currentIndex(); i < row; ++i) {
+        sendKey(list, QEvent::KeyPress, Qt::Key_Down);
+    }
+}
+
+// The window with the open list's popup drawn where it lies, on a grey ground where the popup
+// reaches past the window.
+QPixmap withPopup(QWidget& window, QComboBox* list) {
+    list->showPopup();
+    QCoreApplication::processEvents();
+    QWidget* popup = list->view()->window();
+    const QRect popupRect(window.mapFromGlobal(popup->geometry().topLeft()), popup->size());
+    const QRect canvas = window.rect().united(popupRect);
+    const qreal ratio = window.devicePixelRatioF();
+    QPixmap picture(canvas.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::darkGray);
+    QPainter painter(&picture);
+    painter.translate(-canvas.topLeft());
+    painter.drawPixmap(0, 0, window.grab());
+    painter.drawPixmap(popupRect.topLeft(), popup->grab());
+    return picture;
 }
 
 }  // namespace
@@ -27,13 +60,20 @@ int main(int argc, char* argv[]) {
     setUpApplication(app);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        qWarning("usage: screenshot <output.png> card|start|material|flask [material] [flask]");
+        qWarning(
+            "usage: screenshot <output.png> card|start|material|flask|material-list|flask-list "
+            "[material] [flask]");
         return 2;
     }
     const QString output = args.at(1);
     const QString stage = args.at(2);
-    const int material = args.size() > 3 ? args.at(3).toInt() : 0;
-    const int flask = args.size() > 4 ? args.at(4).toInt() : 0;
+    const auto row = [&](int at) {
+        return args.size() <= at                      ? 0
+               : args.at(at) == QLatin1String("last") ? -2
+                                                      : args.at(at).toInt();
+    };
+    const int material = row(3);
+    const int flask = row(4);
 
     Selection window;
     bool saved = false;
@@ -56,12 +96,18 @@ int main(int argc, char* argv[]) {
     window.show();
     auto* materials = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
     auto* flasks = window.findChild<QComboBox*>(QStringLiteral("Combo2"));
-    if (stage == QLatin1String("material") || stage == QLatin1String("flask")) {
+    const bool materialList = stage == QLatin1String("material-list");
+    const bool flaskList = stage == QLatin1String("flask-list");
+    if (stage == QLatin1String("material") || stage == QLatin1String("flask") || materialList ||
+        flaskList) {
         choose(materials, material);
     }
-    if (stage == QLatin1String("flask")) {
+    if (stage == QLatin1String("flask") || flaskList) {
         choose(flasks, flask);
     }
     QCoreApplication::processEvents();
+    if (materialList || flaskList) {
+        return withPopup(window, materialList ? materials : flasks).save(output) ? 0 : 1;
+    }
     return window.grab().save(output) ? 0 : 1;
 }

@@ -4,15 +4,20 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "calc/mix.h"
 #include "calc/number_text.h"
 #include "catalogue/catalogue.h"
+#include "ui/catalogue_list_model.h"
 #include "ui/demarrage.h"
 #include "ui/number_format.h"
 #include "ui/pictures.h"
@@ -55,8 +60,21 @@ Selection::Selection(QWidget* parent)
     ui->Picture2->setPixmap(loadPicture(QStringLiteral(":/images/flask.jpg"), ratio));
     ui->Image2->setPixmap(loadPicture(QStringLiteral(":/images/logo.jpg"), ratio));
 
-    // Long entry names: show their beginning in the edit part, and all of them in the list.
-    for (QComboBox* list : {ui->Combo1, ui->Combo2}) {
+    m_materials = new CatalogueListModel(ui->Combo1);
+    m_flasks = new CatalogueListModel(ui->Combo2);
+    for (const auto& [list, entries] :
+         {std::pair{ui->Combo1, m_materials}, std::pair{ui->Combo2, m_flasks}}) {
+        // A catalogue may hold a hundred thousand entries: the list keeps the size it is drawn
+        // at, and its rows share one height, so that no entry is measured for either.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (auto* rows = qobject_cast<QListView*>(list->view())) {
+            rows->setUniformItemSizes(true);
+        }
+        // A new model empties the edit part; the prompt stays there until a choice.
+        const QString prompt = list->currentText();
+        list->setModel(entries);
+        list->setEditText(prompt);
+        // Long entry names: show their beginning in the edit part, and all of them in the list.
         connect(list, &QComboBox::currentIndexChanged, list,
                 [list] { list->lineEdit()->home(false); });
     }
@@ -103,19 +121,30 @@ void Selection::Form_Load() {
         option->setEnabled(false);
     }
 
-    const auto fill = [](QComboBox* list, const char* path, int fields) {
-        // Adding to an empty list would make its first entry current and hide the prompt.
-        const QString prompt = list->currentText();
-        for (const auto& entry : gypsomix::list_entries(path, fields)) {
-            list->addItem(QString::fromStdString(entry.name), entry.ordinal);
-        }
-        list->setCurrentIndex(-1);
-        list->setEditText(prompt);
-        list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 8);
-    };
-    fill(ui->Combo1, gypsomix::MatRecord::path, gypsomix::MatRecord::fields);
-    fill(ui->Combo2, gypsomix::CylindreRecord::path, gypsomix::CylindreRecord::fields);
+    fillList(ui->Combo1, m_materials, gypsomix::MatRecord::path, gypsomix::MatRecord::fields);
+    fillList(ui->Combo2, m_flasks, gypsomix::CylindreRecord::path,
+             gypsomix::CylindreRecord::fields);
     selectPrompt();
+}
+
+void Selection::fillList(QComboBox* list, CatalogueListModel* entries, const char* path,
+                         int fields) {
+    // A new listing makes the first entry current, which would hide the prompt.
+    const QString prompt = list->currentText();
+    entries->load(path, fields);
+    list->setCurrentIndex(-1);
+    list->setEditText(prompt);
+    // The open list is as wide as its widest name. The widest is among the names with the
+    // most characters, so only those are measured. A list longer than it shows at once has a
+    // scroll bar beside the names, which must not cut the widest one short.
+    QAbstractItemView* view = list->view();
+    int widest = 0;
+    for (int row : entries->longestRows()) {
+        widest = std::max(widest, view->sizeHintForIndex(entries->index(row)).width());
+    }
+    const bool scrolls = entries->rowCount() > list->maxVisibleItems();
+    view->setMinimumWidth(widest + 8 +
+                          (scrolls ? view->verticalScrollBar()->sizeHint().width() : 0));
 }
 
 void Selection::selectPrompt() {

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <memory>
 
+class CatalogueListModel;
+class QComboBox;
 class QLineEdit;
 
 namespace Ui {
@@ -39,6 +41,10 @@ class Selection : public QWidget {
     // filling and the masses are emptied, and the window carries on.
     void guarded(std::initializer_list<QLineEdit*> filling, const std::function<void()>& body);
     void selectPrompt();
+    static void fillList(QComboBox* list, CatalogueListModel* entries, const char* path,
+                         int fields);
 
     std::unique_ptr<Ui::Selection> ui;
+    CatalogueListModel* m_materials = nullptr;  // owned by their lists
+    CatalogueListModel* m_flasks = nullptr;
 };

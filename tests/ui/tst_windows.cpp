@@ -193,6 +193,141 @@ class TestWindows : public QObject {
         }
     }
 
+    void listsAfterLoad_data() {
+        QTest::addColumn<QByteArray>("materials");
+        QTest::addColumn<QByteArray>("flasks");
+        QTest::addColumn<int>("materialCount");
+        QTest::addColumn<int>("flaskCount");
+        QTest::newRow("both catalogues") << kMaterials << kFlasks << 2 << 2;
+        QTest::newRow("empty material catalogue") << QByteArray("") << kFlasks << 0 << 2;
+        QTest::newRow("empty flask catalogue") << kMaterials << QByteArray("") << 2 << 0;
+    }
+
+    // After the card, each list holds its catalogue's entries and shows its prompt, nothing
+    // chosen; an empty list does not open.
+    void listsAfterLoad() {
+        QFETCH(QByteArray, materials);
+        QFETCH(QByteArray, flasks);
+        QFETCH(int, materialCount);
+        QFETCH(int, flaskCount);
+        TempWorkDir dir;
+        QVERIFY(writeCatalogues(dir, materials, flasks));
+        // An empty catalogue is an existing, empty file.
+        for (const auto& [path, bytes] :
+             {std::pair{"Data/Mat.txt", materials}, std::pair{"Data/Cylindre.txt", flasks}}) {
+            QVERIFY(!bytes.isEmpty() || dir.write(QLatin1String(path), bytes));
+        }
+        Selection window;
+        ModalAnswers answers;
+        answers.then([](QWidget* card) { QTest::keyClick(card, Qt::Key_Space); });
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(answers.seen.size(), 1);
+        auto* materialList = control<QComboBox>(window, "Combo1");
+        auto* flaskList = control<QComboBox>(window, "Combo2");
+        QCOMPARE(materialList->count(), materialCount);
+        QCOMPARE(flaskList->count(), flaskCount);
+        QCOMPARE(materialList->currentIndex(), -1);
+        QCOMPARE(flaskList->currentIndex(), -1);
+        QCOMPARE(materialList->lineEdit()->selectedText(),
+                 QStringLiteral("Sélection du revêtement"));
+        QCOMPARE(flaskList->currentText(), QStringLiteral("Sélection du cylindre"));
+        QVERIFY(!flaskList->isEnabled());
+        QTest::keyClick(materialList, Qt::Key_F4);
+        QCOMPARE(materialList->view()->isVisible(), materialCount > 0);
+        materialList->hidePopup();
+    }
+
+    // A workshop's whole stock of materials and flasks: the last entries, chosen with the
+    // keyboard in the open lists, show their own records, and their long names from the start.
+    void largeCatalogues() {
+        constexpr int kCount = 20000;
+        QByteArray materials;
+        QByteArray flasks;
+        for (int i = 0; i < kCount - 1; ++i) {
+            const QByteArray n = QByteArray::number(i + 1);
+            materials += "\"Pl\xe2tre n\xb0 " + n + "\"," + QByteArray::number(20 + i % 20) +
+                         ",3,10,8,1.8,0.48,0.55\r\n";
+            flasks +=
+                "\"Cylindre n\xb0 " + n + "\"," + QByteArray::number(30 + i % 100) + ",100\r\n";
+        }
+        materials +=
+            "\"Rev\xeatement phosphat\xe9 pour coul\xe9"
+            "e c\xe9ramique, grandes pi\xe8"
+            "ces\","
+            "47,3,10,8,1.8,0.48,0.55\r\n";
+        flasks +=
+            "\"Cylindre inox r\xe9"
+            "fractaire, bride haute, \xd8 152,4 \xd7 203,2 mm\","
+            "152.4,203.2\r\n";
+        Loaded loaded(materials, flasks);
+        QVERIFY(loaded.ok);
+        Selection& window = loaded.window;
+        auto* materialList = control<QComboBox>(window, "Combo1");
+        auto* flaskList = control<QComboBox>(window, "Combo2");
+        QCOMPARE(materialList->count(), kCount);
+        QCOMPARE(flaskList->count(), kCount);
+        QVERIFY(chooseLastWithKeys(materialList));
+        QCOMPARE(materialList->currentIndex(), kCount - 1);
+        QCOMPARE(text(window, "Text1"), QStringLiteral("47"));
+        QVERIFY(chooseLastWithKeys(flaskList));
+        QCOMPARE(flaskList->currentIndex(), kCount - 1);
+        QCOMPARE(text(window, "Text8"), regional("152,4"));
+        QCOMPARE(text(window, "Text9"), regional("203,2"));
+        QCOMPARE(materialList->currentText(),
+                 QStringLiteral("Revêtement phosphaté pour coulée céramique, grandes pièces"));
+        for (QComboBox* list : {materialList, flaskList}) {
+            QCOMPARE(list->lineEdit()->cursorPosition(), 0);
+        }
+    }
+
+    void openListWidth_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("widestHasFewerLetters");  // than the name with the most
+        QTest::newRow("three names, no scroll bar")
+            << QStringList{"Plâtre fin", "Revêtement phosphaté, coulée céramique", "Plâtre dur"}
+            << false;
+        QStringList many;
+        for (int i = 0; i < 40; ++i) {
+            many << QStringLiteral("Plâtre à bijoux n° %1").arg(i + 1);
+        }
+        many[25] = QStringLiteral("Revêtement phosphaté pour coulée céramique, grandes pièces");
+        QTest::newRow("forty names beside a scroll bar") << many << false;
+        many[25] = QStringLiteral("Plâtre fin, lit filtré, tri illimité, lot n° 1111111111");
+        many[7] = QStringLiteral("REVÊTEMENT « RAPIDE » MOULAGE MAQUETTES");
+        QTest::newRow("capitals wider than more letters") << many << true;
+    }
+
+    // Every name in the open list fits in it, the widest one too.
+    void openListWidth() {
+        QFETCH(QStringList, names);
+        QFETCH(bool, widestHasFewerLetters);
+        QByteArray materials;
+        for (const QString& name : names) {
+            materials += '"' + name.toUtf8() + "\",38,3,10,8,1.8,0.48,0.55\r\n";
+        }
+        Loaded loaded(materials);
+        QVERIFY(loaded.ok);
+        auto* list = control<QComboBox>(loaded.window, "Combo1");
+        const QFontMetrics metrics(list->font());
+        const auto widest = std::max_element(names.begin(), names.end(), [&](auto& a, auto& b) {
+            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+        });
+        const auto most = std::max_element(names.begin(), names.end(),
+                                           [](auto& a, auto& b) { return a.size() < b.size(); });
+        QCOMPARE(widest->size() < most->size(), widestHasFewerLetters);
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QVERIFY(QTest::qWaitFor([&] { return view->isVisible(); }, 2000));
+        for (int row = 0; row < list->count(); ++row) {
+            const QModelIndex entry = list->model()->index(row, 0);
+            QVERIFY2(view->sizeHintForIndex(entry).width() <= view->viewport()->width(),
+                     qPrintable(list->itemText(row)));
+        }
+        list->hidePopup();
+    }
+
     void errorWhileRunning_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QByteArray>("materials");

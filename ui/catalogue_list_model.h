@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The entries of one catalogue as a list shows them: each record's name, in file order, with
+// the record's ordinal under Qt::UserRole. A workshop may keep a catalogue of a hundred
+// thousand records, so the names are kept back to back in one UTF-8 buffer and become text
+// only when the list asks for one.
+class CatalogueListModel : public QAbstractListModel {
+    Q_OBJECT
+
+  public:
+    explicit CatalogueListModel(QObject* parent = nullptr);
+
+    // Replaces the entries with the catalogue's, read in one pass. A catalogue that cannot be
+    // read throws gypsomix::RunTimeError and leaves the entries as they were.
+    void load(const std::filesystem::path& file, int fieldsPerRecord);
+
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    QString name(int row) const;
+    // The rows of the names with the most characters, most first: where the widest name is,
+    // found without measuring every name.
+    const QList<int>& longestRows() const { return m_longest; }
+
+    // How many of the longest names longestRows() keeps.
+    static constexpr int kLongestKept = 32;
+
+  private:
+    std::string m_names;                // every name, back to back
+    std::vector<std::uint32_t> m_ends;  // where each name ends in m_names
+    QList<int> m_longest;
+};
