@@ -35,7 +35,7 @@ const char* field_name(PlanField field) {
         case PlanField::flask_volume:
             return "volume du cylindre";
         case PlanField::deduction:
-            return "déduction";
+            return "arbre et socle";
         case PlanField::volume:
             return "volume à remplir";
         case PlanField::masses:
@@ -365,13 +365,7 @@ std::string grams_text(std::int64_t units, int scale, const NumberFormat& format
 
 }  // namespace
 
-PlanResult plan_masses(std::string_view density, std::string_view water_percent,
-                       const std::vector<PlanLine>& lines, Margin margin,
-                       const NumberFormat& format) {
-    // Every field is read before any step, so a bad text is reported as such, not as an overflow.
-    field_number(density, format, 0, PlanField::density);
-    const double water = field_number(water_percent, format, 0, PlanField::water);
-
+PlanResult plan_volume(const std::vector<PlanLine>& lines, const NumberFormat& format) {
     PlanResult result;
     result.flask_volumes.reserve(lines.size());
     double total = 0;
@@ -394,7 +388,17 @@ PlanResult plan_masses(std::string_view density, std::string_view water_percent,
     result.volume = attributed(
         0, PlanField::volume, "le volume à remplir dépasse les limites de la simple précision",
         [&] { return single_to_text(Steps("du volume à remplir").single(total), format); });
+    return result;
+}
 
+PlanResult plan_masses(std::string_view density, std::string_view water_percent,
+                       const std::vector<PlanLine>& lines, Margin margin,
+                       const NumberFormat& format) {
+    // Every field is read before any step, so a bad text is reported as such, not as an overflow.
+    field_number(density, format, 0, PlanField::density);
+    const double water = field_number(water_percent, format, 0, PlanField::water);
+
+    PlanResult result = plan_volume(lines, format);
     try {
         result.masses = mix_masses(density, water_percent, result.volume, margin, format);
     } catch (const RunTimeError& e) {

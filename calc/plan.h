@@ -57,6 +57,10 @@ struct PlanResult {
     Masses masses;                           // powder and water (all the liquid)
 };
 
+// The volume of one flask per line and the volume to fill: plan_masses before its masses, for a
+// plan whose material is not chosen yet. Throws PlanError, checking line by line as below.
+PlanResult plan_volume(const std::vector<PlanLine>& lines, const NumberFormat& format);
+
 // Several flasks filled from one bowl: the volume to fill, then the masses of that volume.
 // Inch lengths may be written as fractions: "2 1/2", "2½", "2 ½", "1/2", "1⅛". Throws PlanError;
 // the fields are checked density, water, then line by line count, diameter, height, the flask's

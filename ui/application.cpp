@@ -6,23 +6,19 @@
 #include <QTranslator>
 
 #include "catalogue/run_time_error.h"
+#include "ui/plan_window.h"
 #include "ui/run_time_report.h"
 #include "ui/selection.h"
 
-void setUpApplication(QApplication& app) {
+namespace {
+
+void setUpCommon(QApplication& app, const QString& desktopFile) {
     app.setApplicationName(QStringLiteral("Gypsomix"));
     // Links the window to its menu entry (and icon) on Wayland desktops.
-    app.setDesktopFileName(QStringLiteral("io.github.gypsomix.Gypsomix"));
+    app.setDesktopFileName(desktopFile);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         app.setStyle(fusion);
     }
-    // Liberation Sans at 8 points, for its Arial metrics: the longest label, "Temps utile de
-    // coulabilité (min)", then fits the fixed 153 pixels the window gives it.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.0);
-    app.setFont(font);
-
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_fr"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -30,6 +26,22 @@ void setUpApplication(QApplication& app) {
     } else {
         delete translator;
     }
+}
+
+}  // namespace
+
+void setUpApplication(QApplication& app) {
+    setUpCommon(app, QStringLiteral("io.github.gypsomix.Gypsomix"));
+    // Liberation Sans at 8 points, for its Arial metrics: the longest label, "Temps utile de
+    // coulabilité (min)", then fits the fixed 153 pixels the window gives it.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.0);
+    app.setFont(font);
+}
+
+void setUpPlanApplication(QApplication& app) {
+    setUpCommon(app, QStringLiteral("io.github.gypsomix.Gypsomix.Plan"));
 }
 
 int runProgram(QApplication& app) {
@@ -45,5 +57,12 @@ int runProgram(QApplication& app) {
     }
     app.setQuitOnLastWindowClosed(quitOnLast);
     window.show();
+    return app.exec();
+}
+
+int runPlan(QApplication& app) {
+    PlanWindow window;
+    window.show();
+    window.loadCatalogues();
     return app.exec();
 }

@@ -9,3 +9,11 @@ void setUpApplication(QApplication& app);
 // Creates the main window, runs its load handler (the card, then the lists) and the event
 // loop. A catalogue unreadable at start-up is reported and gives a non-zero status.
 int runProgram(QApplication& app);
+
+// The casting plan's set-up: the same style and French texts as the main window, and the
+// desktop's own font, since its window is laid out to fit whatever the font needs.
+void setUpPlanApplication(QApplication& app);
+
+// Shows the plan window, lists the catalogues into it and runs the event loop. A catalogue that
+// cannot be read is reported and the window stays usable.
+int runPlan(QApplication& app);

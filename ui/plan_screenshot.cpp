@@ -1,0 +1,105 @@
+// Renders the casting plan offscreen to a PNG file, filled with the worked example of three
+// lines (3 × 2½ × 3 po with 12 cm³ of tree each, 2 × Ø 76,2 × 101,6 mm, 1 × Ø 100 × 100 mm) on
+// the sample catalogues: plan_screenshot <output.png> [special] [dark] [fault] [empty]
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "ui/application.h"
+#include "ui/plan_window.h"
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    return dark;
+}
+
+// The line's fields in the order of the columns, found by their description.
+QList<QWidget*> lineFields(PlanWindow& window, int line) {
+    QList<QWidget*> fields;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)) &&
+            !widget->accessibleName().isEmpty()) {
+            fields << widget;
+        }
+    }
+    return fields;
+}
+
+template <typename T>
+T* field(PlanWindow& window, int line, const QString& name) {
+    for (QWidget* widget : lineFields(window, line)) {
+        if (widget->accessibleName() == name) {
+            return qobject_cast<T*>(widget);
+        }
+    }
+    return nullptr;
+}
+
+void chooseFlask(PlanWindow& window, int line, int row) {
+    auto* flask = field<QComboBox>(window, line, QStringLiteral("Cylindre"));
+    flask->setCurrentIndex(row);
+    emit flask->activated(row);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    setUpPlanApplication(app);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        qWarning("usage: plan_screenshot <output.png> [special] [dark] [fault] [empty]");
+        return 2;
+    }
+    if (args.contains(QStringLiteral("dark"))) {
+        app.setPalette(darkPalette());
+    }
+    PlanWindow window;
+    window.show();
+    window.loadCatalogues();
+    if (!args.contains(QStringLiteral("empty"))) {
+        auto* materials = window.findChild<QComboBox*>(QStringLiteral("materialList"));
+        materials->setCurrentIndex(0);
+        emit materials->activated(0);
+
+        field<QLineEdit>(window, 0, QStringLiteral("Diamètre"))->setText(QStringLiteral("2 1/2"));
+        field<QLineEdit>(window, 0, QStringLiteral("Hauteur"))->setText(QStringLiteral("3"));
+        field<QComboBox>(window, 0, QStringLiteral("Unité"))->setCurrentIndex(1);
+        field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(3);
+        field<QLineEdit>(window, 0, QStringLiteral("Arbre et socle (cm³)"))
+            ->setText(QStringLiteral("12"));
+        window.addFlaskLine();
+        chooseFlask(window, 1, 6);  // Ø 76,2 × 101,6 mm
+        field<QSpinBox>(window, 1, QStringLiteral("Nombre"))->setValue(2);
+        window.addFlaskLine();
+        chooseFlask(window, 2, 12);  // Ø 100 × 100 mm
+        if (args.contains(QStringLiteral("special"))) {
+            window.findChild<QGroupBox*>(QStringLiteral("specialGroup"))->setChecked(true);
+            window.findChild<QLineEdit*>(QStringLiteral("concentration"))
+                ->setText(QStringLiteral("25"));
+        }
+        if (args.contains(QStringLiteral("fault"))) {
+            field<QLineEdit>(window, 1, QStringLiteral("Arbre et socle (cm³)"))
+                ->setText(QStringLiteral("900"));
+        }
+    }
+    QCoreApplication::processEvents();
+    return window.grab().save(args.at(1)) ? 0 : 1;
+}
