@@ -1,14 +1,17 @@
 // Renders the casting plan offscreen to a PNG file, filled with the worked example of three
 // lines (3 × 2½ × 3 po with 12 cm³ of tree each, 2 × Ø 76,2 × 101,6 mm, 1 × Ø 100 × 100 mm) on
-// the sample catalogues: plan_screenshot <output.png> [special] [dark] [fault] [empty]
+// the sample catalogues: plan_screenshot <output.png> [special] [dark] [fault] [empty] [pdf=FILE]
+// [timer=SECONDS], the last started on a clock standing that long after water met powder.
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include "ui/application.h"
 #include "ui/plan_window.h"
+#include "ui/working_timer.h"
 
 namespace {
 
@@ -98,6 +101,18 @@ int main(int argc, char* argv[]) {
         if (args.contains(QStringLiteral("fault"))) {
             field<QLineEdit>(window, 1, QStringLiteral("Arbre et socle (cm³)"))
                 ->setText(QStringLiteral("900"));
+        }
+    }
+    for (const QString& arg : args) {
+        if (arg.startsWith(QStringLiteral("timer="))) {
+            auto* timer = window.findChild<WorkingTimer*>(QStringLiteral("timer"));
+            std::chrono::milliseconds now{1'000'000};
+            timer->setClock([&now] { return now; });
+            window.findChild<QPushButton*>(QStringLiteral("start"))->click();
+            now += std::chrono::seconds(arg.mid(6).toInt());
+            timer->refresh();
+        } else if (arg.startsWith(QStringLiteral("pdf=")) && !window.saveSheetTo(arg.mid(4))) {
+            return 1;
         }
     }
     QCoreApplication::processEvents();
