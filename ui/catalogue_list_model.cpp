@@ -25,8 +25,8 @@ void CatalogueListModel::load(const std::filesystem::path& file, int fieldsPerRe
     std::string names;
     std::vector<std::uint32_t> ends;
     // Room reserved from the file's size, which the names never exceed short of many accents, so
-    // that they are written once instead of copied at every growth: on a large catalogue each
-    // copy costs more in fresh pages than the reading itself. Room never written is never
+    // that they are written once instead of copied into fresh pages at every growth: on a large
+    // catalogue the first touch of a page costs more than the copy. Room never written is never
     // resident.
     std::error_code sizeError;
     const std::uintmax_t fileSize = std::filesystem::file_size(file, sizeError);
