@@ -1,7 +1,9 @@
 // Start-up time of the program against a bare window, one start per process:
-//   gypsomix_bench_startup program   the real start-up (card dismissed by a posted key, lists
-//                                    filled from Data/ in the current folder, main window),
-//                                    then the first opening of the material list
+//   gypsomix_bench_startup program [CARD_MS]
+//                                    the real start-up (card dismissed by a posted key, at once
+//                                    or CARD_MS after it shows, as a caster reading it clicks;
+//                                    lists filled from Data/ in the current folder, main
+//                                    window), then the first opening of the material list
 //   gypsomix_bench_startup bare      a QWidget holding 37 plain child widgets
 //   gypsomix_bench_startup labels    the same with 37 labels showing a text: the share of the
 //                                    font set-up any window with text pays
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -33,13 +36,14 @@ long long microsecondsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
 }
 
-// Answers the card with a key as soon as it is shown, and stops the clock once the watched
-// window has finished its first paint. For the program, it then opens the material list and
+// Answers the card with a key once it has been shown for `cardMs`, and stops the clock once the
+// watched window has finished its first paint. For the program, it then opens the material list and
 // stops a second clock once the list has finished its first paint.
 class StartupWatcher : public QObject {
   public:
-    StartupWatcher(Clock::time_point start, bool (*isMainWindow)(QObject*), bool openList)
-        : m_start(start), m_isMainWindow(isMainWindow), m_openList(openList) {}
+    StartupWatcher(Clock::time_point start, bool (*isMainWindow)(QObject*), bool openList,
+                   int cardMs)
+        : m_start(start), m_isMainWindow(isMainWindow), m_openList(openList), m_cardMs(cardMs) {}
 
     long long elapsedMicroseconds() const { return m_elapsed; }
     long long shownMicroseconds() const { return m_shown; }
@@ -49,9 +53,11 @@ class StartupWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
             if (auto* card = qobject_cast<Demarrage*>(watched)) {
-                QCoreApplication::postEvent(
-                    card, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier,
-                                        QStringLiteral(" ")));
+                QTimer::singleShot(m_cardMs, card, [card] {
+                    QCoreApplication::postEvent(
+                        card, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier,
+                                            QStringLiteral(" ")));
+                });
             }
         } else if (event->type() == QEvent::KeyPress && qobject_cast<Demarrage*>(watched) &&
                    m_dismissed == Clock::time_point()) {
@@ -101,6 +107,7 @@ class StartupWatcher : public QObject {
     Clock::time_point m_start;
     bool (*m_isMainWindow)(QObject*);
     bool m_openList;
+    int m_cardMs;
     bool m_stopping = false;
     Clock::time_point m_dismissed;
     Clock::time_point m_opened;
@@ -134,7 +141,11 @@ int main(int argc, char* argv[]) {
 
     const Clock::time_point start = Clock::now();
     QApplication app(argc, argv);
-    StartupWatcher watcher(start, program ? isSelection : isBareWindow, program);
+    int cardMs = 0;
+    if (program && argc > 2) {
+        std::from_chars(argv[2], argv[2] + std::strlen(argv[2]), cardMs);
+    }
+    StartupWatcher watcher(start, program ? isSelection : isBareWindow, program, cardMs);
     app.installEventFilter(&watcher);
     // A start-up that never paints (a missing catalogue shows a report instead) must not hang.
     QTimer::singleShot(30000, [] {

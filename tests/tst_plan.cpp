@@ -273,6 +273,13 @@ class TestPlan : public QObject {
         QCOMPARE(fromStd(result.volume), QString::fromUtf8(localised(r.volume, fmt)));
         QCOMPARE(fromStd(result.masses.powder), QString::fromUtf8(r.powder));
         QCOMPARE(fromStd(result.masses.water), QString::fromUtf8(r.liquid));
+
+        // Before a material is chosen the window shows the same volumes, and no masses.
+        gypsomix::PlanResult volumes;
+        NO_ERROR(volumes = gypsomix::plan_volume(planLines(r.lines, fmt), fmt));
+        QCOMPARE(volumes.flask_volumes, result.flask_volumes);
+        QCOMPARE(volumes.volume, result.volume);
+        QVERIFY(volumes.masses.powder.empty() && volumes.masses.water.empty());
     }
 
     // One flask of a line, in millimetres and without deduction, is the main window's figures:
@@ -396,6 +403,15 @@ class TestPlan : public QObject {
             qPrintable(d));
         if (r.number == 5)
             QVERIFY2(d.startsWith("Appel de procédure ou argument incorrect ("), qPrintable(d));
+
+        // The volumes alone, which read no material, fail on the same line and field.
+        if (r.line > 0 || r.field == PlanField::volume) {
+            const PlanFailure volumes =
+                planFailureOf([&] { gypsomix::plan_volume(planLines(r.lines, fmt), fmt); });
+            QCOMPARE(volumes.label(), failure.label());
+            QCOMPARE(volumes.line, r.line);
+            QCOMPARE(volumes.field, r.field);
+        }
     }
 
     // The liquid split: special = floor(liquid × percent / 100), worked with whole numbers.

@@ -22,8 +22,14 @@ std::size_t characterCount(const std::string& utf8) {
 CatalogueListModel::CatalogueListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 void CatalogueListModel::load(const std::filesystem::path& file, int fieldsPerRecord) {
-    std::string names;
-    std::vector<std::uint32_t> ends;
+    setListing(read(file, fieldsPerRecord));
+}
+
+CatalogueListModel::Listing CatalogueListModel::read(const std::filesystem::path& file,
+                                                     int fieldsPerRecord) {
+    Listing listing;
+    std::string& names = listing.names;
+    std::vector<std::uint32_t>& ends = listing.ends;
     // Room reserved from the file's size, which the names never exceed short of many accents, so
     // that they are written once instead of copied into fresh pages at every growth: on a large
     // catalogue the first touch of a page costs more than the copy. Room never written is never
@@ -66,14 +72,17 @@ void CatalogueListModel::load(const std::filesystem::path& file, int fieldsPerRe
         ends.push_back(static_cast<std::uint32_t>(names.size()));
     });
     std::sort_heap(longest.begin(), longest.end(), longer);
-
-    beginResetModel();
-    m_names = std::move(names);
-    m_ends = std::move(ends);
-    m_longest.clear();
     for (const auto& [characters, row] : longest) {
-        m_longest.push_back(row);
+        listing.longest.push_back(row);
     }
+    return listing;
+}
+
+void CatalogueListModel::setListing(Listing listing) {
+    beginResetModel();
+    m_names = std::move(listing.names);
+    m_ends = std::move(listing.ends);
+    m_longest = std::move(listing.longest);
     endResetModel();
 }
 

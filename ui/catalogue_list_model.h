@@ -15,7 +15,20 @@ class CatalogueListModel : public QAbstractListModel {
     Q_OBJECT
 
   public:
+    // One catalogue's entries as read, before any list holds them.
+    struct Listing {
+        std::string names;                // every name, back to back
+        std::vector<std::uint32_t> ends;  // where each name ends in names
+        QList<int> longest;               // see longestRows()
+    };
+
     explicit CatalogueListModel(QObject* parent = nullptr);
+
+    // Reads a catalogue's entries in one pass; touches no model, so it may run on any thread.
+    // A catalogue that cannot be read throws gypsomix::RunTimeError.
+    static Listing read(const std::filesystem::path& file, int fieldsPerRecord);
+    // Replaces the entries with those read.
+    void setListing(Listing listing);
 
     // Replaces the entries with the catalogue's, read in one pass. A catalogue that cannot be
     // read throws gypsomix::RunTimeError and leaves the entries as they were.

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <array>
+#include <future>
 #include <string>
 #include <utility>
 
@@ -105,6 +106,16 @@ Selection::Selection(QWidget* parent)
 Selection::~Selection() = default;
 
 void Selection::Form_Load() {
+    // Both catalogues are read while the card is up: a caster reads it before clicking, and the
+    // window then follows the click at once, however large the catalogues. Their entries reach
+    // the lists, or their failure the caller, only once the card is gone.
+    auto listings = std::async(std::launch::async, [] {
+        auto materials =
+            CatalogueListModel::read(gypsomix::MatRecord::path, gypsomix::MatRecord::fields);
+        return std::pair{std::move(materials),
+                         CatalogueListModel::read(gypsomix::CylindreRecord::path,
+                                                  gypsomix::CylindreRecord::fields)};
+    });
     {
         Demarrage card(this);
         card.exec();
@@ -121,17 +132,17 @@ void Selection::Form_Load() {
         option->setEnabled(false);
     }
 
-    fillList(ui->Combo1, m_materials, gypsomix::MatRecord::path, gypsomix::MatRecord::fields);
-    fillList(ui->Combo2, m_flasks, gypsomix::CylindreRecord::path,
-             gypsomix::CylindreRecord::fields);
+    auto [materials, flasks] = listings.get();
+    fillList(ui->Combo1, m_materials, std::move(materials));
+    fillList(ui->Combo2, m_flasks, std::move(flasks));
     selectPrompt();
 }
 
-void Selection::fillList(QComboBox* list, CatalogueListModel* entries, const char* path,
-                         int fields) {
+void Selection::fillList(QComboBox* list, CatalogueListModel* entries,
+                         CatalogueListModel::Listing listing) {
     // A new listing makes the first entry current, which would hide the prompt.
     const QString prompt = list->currentText();
-    entries->load(path, fields);
+    entries->setListing(std::move(listing));
     list->setCurrentIndex(-1);
     list->setEditText(prompt);
     // The open list is as wide as its widest name. The widest is among the names with the

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QWidget>
+
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include "ui/catalogue_list_model.h"
 
-class CatalogueListModel;
 class QComboBox;
 class QLineEdit;
 
@@ -41,8 +42,8 @@ class Selection : public QWidget {
     // filling and the masses are emptied, and the window carries on.
     void guarded(std::initializer_list<QLineEdit*> filling, const std::function<void()>& body);
     void selectPrompt();
-    static void fillList(QComboBox* list, CatalogueListModel* entries, const char* path,
-                         int fields);
+    static void fillList(QComboBox* list, CatalogueListModel* entries,
+                         CatalogueListModel::Listing listing);
 
     std::unique_ptr<Ui::Selection> ui;
     CatalogueListModel* m_materials = nullptr;  // owned by their lists
