@@ -12,37 +12,7 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool starts_with_at(std::string_view text, std::size_t at, std::string_view what) {
-    return !what.empty() && text.substr(at, what.size()) == what;
-}
-
 constexpr std::size_t kNone = std::string_view::npos;
-
-// The number as from_chars reads it: no leading "+", a point, no grouping, no blanks. Numbers
-// of fields and catalogues stay on the stack; only a freak of hundreds of digits spills.
-class AsciiForm {
-  public:
-    void push(char c) {
-        if (size_ < inline_.size()) {
-            inline_[size_] = c;
-        } else {
-            if (size_ == inline_.size()) {
-                spill_.assign(inline_.data(), size_);
-            }
-            spill_.push_back(c);
-        }
-        ++size_;
-    }
-    std::string_view view() const {
-        return size_ <= inline_.size() ? std::string_view(inline_.data(), size_)
-                                       : std::string_view(spill_);
-    }
-
-  private:
-    std::array<char, 64> inline_;
-    std::string spill_;
-    std::size_t size_ = 0;
-};
 
 // from_chars reports "out of range" for a number too large and for one too small alike: the
 // decimal exponent of the leading significant digit tells which. `ascii` is a checked form.
@@ -74,183 +44,25 @@ bool beyond_largest(std::string_view ascii) {
     return exponent > 0;
 }
 
-class Scanner {
-  public:
-    Scanner(std::string_view text, const NumberSyntax& syntax) : text_(text), syntax_(syntax) {}
+// The checked form of the number, [start, last) of the text, as from_chars reads it.
+inline NumberScan convert(std::string_view ascii, std::size_t end) {
+    double value = 0;
+    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool negative = ascii.starts_with('-');
+        if (beyond_largest(ascii)) {
+            const double infinity = std::numeric_limits<double>::infinity();
+            return {negative ? -infinity : infinity, end, NumberStop::out_of_range};
+        }
+        value = negative ? -0.0 : 0.0;
+    }
+    return {value, end, NumberStop::complete};
+}
 
-    NumberScan scan() {
-        skip_outer_blanks();
-        start_ = pos_;
-        if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-            sign_ = pos_++;
-            verbatim_ = verbatim_ && text_[sign_] == '-';
-        }
-        integer_digits();
-        fraction();
-        if (!digits_) {
-            return {0, start_, NumberStop::no_digits};
-        }
-        if (syntax_.exponent) {
-            exponent();
-        }
-        pos_ = last_;
-        skip_outer_blanks();
-        const bool rest = pos_ < text_.size();
-        if (rest && !syntax_.trailing_text) {
-            return {0, pos_, NumberStop::trailing_text};
-        }
-        return convert();
-    }
-
-  private:
-    bool blank_at(std::size_t at) const {
-        const char c = text_[at];
-        return c == ' ' || c == '\t' ||
-               (c == '\n' && syntax_.blanks == NumberSyntax::Blanks::anywhere);
-    }
-    void skip_outer_blanks() {
-        if (syntax_.blanks != NumberSyntax::Blanks::none) {
-            while (pos_ < text_.size() && blank_at(pos_)) {
-                ++pos_;
-            }
-        }
-    }
-    // Inside a number only the lenient reading lets blanks stand.
-    void skip_inner_blanks() {
-        if (syntax_.blanks == NumberSyntax::Blanks::anywhere) {
-            while (pos_ < text_.size() && blank_at(pos_)) {
-                ++pos_;
-                verbatim_ = false;
-            }
-        }
-    }
-    bool digit_here() {
-        skip_inner_blanks();
-        return pos_ < text_.size() && is_digit(text_[pos_]);
-    }
-
-    std::size_t group_at(std::size_t at) const {
-        if (syntax_.any_space_groups) {
-            for (std::string_view g : {" ", "\u00A0", "\u202F"}) {
-                if (starts_with_at(text_, at, g)) {
-                    return g.size();
-                }
-            }
-            return 0;
-        }
-        return starts_with_at(text_, at, syntax_.group) ? syntax_.group.size() : 0;
-    }
-    std::size_t decimal_at(std::size_t at) const {
-        if (starts_with_at(text_, at, syntax_.decimal)) {
-            return syntax_.decimal.size();
-        }
-        return syntax_.point_too && at < text_.size() && text_[at] == '.' ? 1 : 0;
-    }
-
-    void integer_digits() {
-        for (;;) {
-            if (digit_here()) {
-                digits_ = true;
-                last_ = ++pos_;
-                continue;
-            }
-            // A group separator counts only between two integer digits.
-            if (digits_ && decimal_at(pos_) == 0) {
-                const std::size_t g = group_at(pos_);
-                if (g > 0 && pos_ + g < text_.size() && is_digit(text_[pos_ + g])) {
-                    pos_ += g;
-                    verbatim_ = false;
-                    continue;
-                }
-            }
-            return;
-        }
-    }
-    void fraction() {
-        skip_inner_blanks();
-        const std::size_t d = decimal_at(pos_);
-        if (d == 0) {
-            return;
-        }
-        decimal_ = pos_;
-        decimal_size_ = d;
-        verbatim_ = verbatim_ && text_.substr(pos_, d) == ".";
-        pos_ += d;
-        if (digits_) {
-            last_ = pos_;
-        }
-        while (digit_here()) {
-            digits_ = true;
-            last_ = ++pos_;
-        }
-    }
-    // An exponent mark without digits after it is not part of the number.
-    void exponent() {
-        const std::size_t mark = pos_;
-        const bool verbatim = verbatim_;
-        skip_inner_blanks();
-        if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-            ++pos_;
-            skip_inner_blanks();
-            if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-                ++pos_;
-            }
-            bool exponent_digits = false;
-            while (digit_here()) {
-                exponent_digits = true;
-                last_ = ++pos_;
-            }
-            if (exponent_digits) {
-                return;
-            }
-        }
-        pos_ = mark;
-        verbatim_ = verbatim;
-    }
-
-    NumberScan convert() const {
-        std::string_view ascii = text_.substr(start_, last_ - start_);
-        AsciiForm form;
-        if (!verbatim_) {
-            for (std::size_t i = start_; i < last_;) {
-                if (i == decimal_) {
-                    form.push('.');
-                    i += decimal_size_;
-                    continue;
-                }
-                const char c = text_[i];
-                // Blanks and group separators are all that is left out, and the leading "+".
-                if (is_digit(c) || c == 'e' || c == 'E' || c == '-' || (c == '+' && i != sign_)) {
-                    form.push(c);
-                }
-                ++i;
-            }
-            ascii = form.view();
-        }
-        double value = 0;
-        const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-        if (result.ec == std::errc::result_out_of_range) {
-            const bool negative = ascii.starts_with('-');
-            if (beyond_largest(ascii)) {
-                const double infinity = std::numeric_limits<double>::infinity();
-                return {negative ? -infinity : infinity, pos_, NumberStop::out_of_range};
-            }
-            value = negative ? -0.0 : 0.0;
-        }
-        return {value, pos_, NumberStop::complete};
-    }
-
-    std::string_view text_;
-    const NumberSyntax& syntax_;
-    std::size_t pos_ = 0;
-    std::size_t start_ = 0;
-    std::size_t last_ = 0;  // just after the last character the number has taken
-    std::size_t sign_ = kNone;
-    std::size_t decimal_ = kNone;
-    std::size_t decimal_size_ = 0;
-    bool digits_ = false;
-    bool verbatim_ = true;  // the text as it stands is what from_chars reads
-};
+bool text_at(std::string_view text, std::size_t at, std::string_view what) {
+    return !what.empty() && what.size() <= text.size() - at &&
+           text.compare(at, what.size(), what) == 0;
+}
 
 template <typename T>
 std::string general(T value, int digits, std::string_view decimal) {
@@ -276,8 +88,174 @@ std::string general(T value, int digits, std::string_view decimal) {
 
 }  // namespace
 
+// Fields and catalogues hold short numbers, read in a few nanoseconds: the scan keeps to plain
+// character tests on local positions, and from_chars reads the text itself, or a copy on the
+// stack when a separator, a group or a blank must change.
 NumberScan scan_number(std::string_view text, const NumberSyntax& syntax) {
-    return Scanner(text, syntax).scan();
+    const std::size_t n = text.size();
+    const bool anywhere = syntax.blanks == NumberSyntax::Blanks::anywhere;
+    const char decimal_char = syntax.decimal.size() == 1 ? syntax.decimal[0] : '\0';
+    std::size_t pos = 0;
+    bool verbatim = true;  // nothing to leave out: no blank, no group, no leading "+"
+
+    const auto blank_at = [&](std::size_t at) {
+        const char c = text[at];
+        return c == ' ' || c == '\t' || (c == '\n' && anywhere);
+    };
+    const auto skip_outer_blanks = [&]() {
+        if (syntax.blanks != NumberSyntax::Blanks::none) {
+            while (pos < n && blank_at(pos)) {
+                ++pos;
+            }
+        }
+    };
+    // Inside a number only the lenient reading lets blanks stand.
+    const auto skip_inner_blanks = [&]() {
+        if (anywhere) {
+            while (pos < n && blank_at(pos)) {
+                ++pos;
+                verbatim = false;
+            }
+        }
+    };
+    std::size_t last = 0;  // just after the last character the number has taken
+    // A run of digits, which the number takes; true when there was one.
+    const auto digits = [&]() {
+        const std::size_t from = pos;
+        for (;;) {
+            while (pos < n && is_digit(text[pos])) {
+                last = ++pos;
+            }
+            if (!anywhere) {
+                return last > from;
+            }
+            skip_inner_blanks();
+            if (pos >= n || !is_digit(text[pos])) {
+                return last > from;
+            }
+        }
+    };
+    const auto decimal_at = [&](std::size_t at) -> std::size_t {
+        if (at >= n) {
+            return 0;
+        }
+        if (decimal_char != '\0' ? text[at] == decimal_char : text_at(text, at, syntax.decimal)) {
+            return syntax.decimal.size();
+        }
+        return syntax.point_too && text[at] == '.' ? 1 : 0;
+    };
+    const auto group_at = [&](std::size_t at) -> std::size_t {
+        if (syntax.any_space_groups) {
+            for (std::string_view g : {" ", "\u00A0", "\u202F"}) {
+                if (text_at(text, at, g)) {
+                    return g.size();
+                }
+            }
+            return 0;
+        }
+        return text_at(text, at, syntax.group) ? syntax.group.size() : 0;
+    };
+
+    skip_outer_blanks();
+    const std::size_t start = pos;
+    std::size_t sign = kNone;
+    if (pos < n && (text[pos] == '+' || text[pos] == '-')) {
+        sign = pos++;
+        verbatim = text[sign] == '-';
+    }
+    skip_inner_blanks();
+    // The integer digits; a group separator counts only between two of them.
+    bool any_digits = digits();
+    std::size_t decimal_size = pos < n ? decimal_at(pos) : 0;
+    while (any_digits && decimal_size == 0 && pos < n) {
+        const std::size_t g = group_at(pos);
+        if (g == 0 || pos + g >= n || !is_digit(text[pos + g])) {
+            break;
+        }
+        pos += g;
+        verbatim = false;
+        digits();
+        decimal_size = pos < n ? decimal_at(pos) : 0;
+    }
+    if (anywhere && decimal_size == 0) {
+        skip_inner_blanks();
+        decimal_size = decimal_at(pos);
+    }
+    std::size_t decimal = kNone;
+    if (decimal_size > 0) {
+        decimal = pos;
+        pos += decimal_size;
+        if (any_digits) {
+            last = pos;
+        }
+        skip_inner_blanks();
+        any_digits = digits() || any_digits;
+    }
+    if (!any_digits) {
+        return {0, start, NumberStop::no_digits};
+    }
+    // An exponent mark without digits after it is not part of the number.
+    if (syntax.exponent && pos < n) {
+        const std::size_t mark = pos;
+        const bool mark_verbatim = verbatim;
+        skip_inner_blanks();
+        bool taken = false;
+        if (pos < n && (text[pos] == 'e' || text[pos] == 'E')) {
+            ++pos;
+            skip_inner_blanks();
+            if (pos < n && (text[pos] == '+' || text[pos] == '-')) {
+                ++pos;
+            }
+            skip_inner_blanks();
+            taken = digits();
+        }
+        if (!taken) {
+            pos = mark;
+            verbatim = mark_verbatim;
+        }
+    }
+    pos = last;
+    skip_outer_blanks();
+    if (pos < n && !syntax.trailing_text) {
+        return {0, pos, NumberStop::trailing_text};
+    }
+
+    const std::size_t length = last - start;
+    const bool point = decimal == kNone || (decimal_size == 1 && text[decimal] == '.');
+    if (verbatim && point) {
+        return convert(text.substr(start, length), pos);
+    }
+    std::array<char, 64> stack;
+    std::string heap;  // only for a freak of more digits than the stack holds
+    char* out = stack.data();
+    if (length > stack.size()) [[unlikely]] {
+        heap.resize(length);
+        out = heap.data();
+    }
+    char* const begin = out;
+    if (verbatim && decimal_size == 1) {
+        // The common regional case, "0,785": only the separator changes.
+        for (std::size_t i = 0; i < length; ++i) {
+            begin[i] = text[start + i];
+        }
+        begin[decimal - start] = '.';
+        return convert(std::string_view(begin, length), pos);
+    }
+    // Blanks and group separators are all that is left out, and the leading "+"; the decimal
+    // separator becomes a point.
+    for (std::size_t i = start; i < last;) {
+        if (i == decimal) {
+            *out++ = '.';
+            i += decimal_size;
+            continue;
+        }
+        const char c = text[i];
+        if (is_digit(c) || c == 'e' || c == 'E' || c == '-' || (c == '+' && i != sign)) {
+            *out++ = c;
+        }
+        ++i;
+    }
+    return convert(std::string_view(begin, static_cast<std::size_t>(out - begin)), pos);
 }
 
 std::string general_format(double value, int digits, std::string_view decimal) {
