@@ -82,19 +82,6 @@ void pressMnemonic(QPushButton* button, Qt::Key key) {
     QVERIFY(clicked.count() == 1 || clicked.wait(1000));
 }
 
-// Chooses a row of an open drop-down with the mouse, on the part of the row that shows.
-bool clickRow(QComboBox* list, int row) {
-    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 7, list->height() / 2));
-    QAbstractItemView* view = list->view();
-    if (!QTest::qWaitFor([&] { return view->isVisible(); }, 2000))
-        return false;
-    QTest::qWait(QApplication::doubleClickInterval() + 20);
-    const QRect item = view->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      QPoint(view->viewport()->width() / 2, item.center().y()));
-    return QTest::qWaitFor([&] { return !view->isVisible(); }, 2000);
-}
-
 void tab() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
@@ -461,8 +448,8 @@ class TestPlanWindow : public QObject {
         QVERIFY(writeCatalogues(loaded.dir, materials, flasks));
         ModalAnswers answers;
         answers.then(press(QMessageBox::Ok));
-        QVERIFY(
-            clickRow(step == "material" ? materialList : line.flask, step == "material" ? 1 : 2));
+        QVERIFY(chooseWithMouse(step == "material" ? materialList : line.flask,
+                                step == "material" ? 1 : 2));
         QVERIFY(!answers.gaveUp);
         QCOMPARE(answers.seen.size(), 1);
         QCOMPARE(answers.seen[0].title, QStringLiteral("Gypsomix"));
