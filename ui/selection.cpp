@@ -156,6 +156,8 @@ void Selection::fillList(QComboBox* list, CatalogueListModel* entries,
     const bool scrolls = entries->rowCount() > list->maxVisibleItems();
     view->setMinimumWidth(widest + 8 +
                           (scrolls ? view->verticalScrollBar()->sizeHint().width() : 0));
+    // The rows are placed now, with the lists, rather than when the caster first opens one.
+    view->doItemsLayout();
 }
 
 void Selection::selectPrompt() {
