@@ -59,6 +59,29 @@ inline NumberScan convert(std::string_view ascii, std::size_t end) {
     return {value, end, NumberStop::complete};
 }
 
+// A number written with blanks, groups or a leading "+": they are left out, and the decimal
+// separator becomes a point.
+[[gnu::noinline]] NumberScan convert_spelled(std::string_view text, std::size_t start,
+                                             std::size_t last, std::size_t sign,
+                                             std::size_t decimal, std::size_t decimal_size,
+                                             std::size_t end) {
+    std::string ascii;
+    ascii.reserve(last - start);
+    for (std::size_t i = start; i < last;) {
+        if (i == decimal) {
+            ascii += '.';
+            i += decimal_size;
+            continue;
+        }
+        const char c = text[i];
+        if (is_digit(c) || c == 'e' || c == 'E' || c == '-' || (c == '+' && i != sign)) {
+            ascii += c;
+        }
+        ++i;
+    }
+    return convert(ascii, end);
+}
+
 bool text_at(std::string_view text, std::size_t at, std::string_view what) {
     return !what.empty() && what.size() <= text.size() - at &&
            text.compare(at, what.size(), what) == 0;
@@ -225,37 +248,16 @@ NumberScan scan_number(std::string_view text, const NumberSyntax& syntax) {
     if (verbatim && point) {
         return convert(text.substr(start, length), pos);
     }
-    std::array<char, 64> stack;
-    std::string heap;  // only for a freak of more digits than the stack holds
-    char* out = stack.data();
-    if (length > stack.size()) [[unlikely]] {
-        heap.resize(length);
-        out = heap.data();
-    }
-    char* const begin = out;
-    if (verbatim && decimal_size == 1) {
+    if (verbatim && decimal_size == 1 && length <= 32) {
         // The common regional case, "0,785": only the separator changes.
+        std::array<char, 32> ascii;
         for (std::size_t i = 0; i < length; ++i) {
-            begin[i] = text[start + i];
+            ascii[i] = text[start + i];
         }
-        begin[decimal - start] = '.';
-        return convert(std::string_view(begin, length), pos);
+        ascii[decimal - start] = '.';
+        return convert(std::string_view(ascii.data(), length), pos);
     }
-    // Blanks and group separators are all that is left out, and the leading "+"; the decimal
-    // separator becomes a point.
-    for (std::size_t i = start; i < last;) {
-        if (i == decimal) {
-            *out++ = '.';
-            i += decimal_size;
-            continue;
-        }
-        const char c = text[i];
-        if (is_digit(c) || c == 'e' || c == 'E' || c == '-' || (c == '+' && i != sign)) {
-            *out++ = c;
-        }
-        ++i;
-    }
-    return convert(std::string_view(begin, static_cast<std::size_t>(out - begin)), pos);
+    return convert_spelled(text, start, last, sign, decimal, decimal_size, pos);
 }
 
 std::string general_format(double value, int digits, std::string_view decimal) {
