@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace gypsomix {
@@ -109,12 +110,57 @@ std::string general(T value, int digits, std::string_view decimal) {
     return text;
 }
 
-}  // namespace
+// Nearly every field and catalogue value is a plain number: an optional "-", digits with at
+// most one one-byte separator, an exponent at most, and nothing else. It is read in one pass,
+// and from_chars reads the text itself or a stack copy with a point for the separator. Anything
+// else (blanks, groups, a "+", a longer separator, text after it) is for the full scan, which
+// reads a plain number the same way.
+std::optional<NumberScan> scan_plain(std::string_view text, const NumberSyntax& syntax) {
+    const std::size_t n = text.size();
+    const char decimal_char = syntax.decimal.size() == 1 ? syntax.decimal[0] : '\0';
+    std::size_t pos = text.starts_with('-') ? 1 : 0;
+    std::size_t decimal = kNone;
+    bool digits = false;
+    for (; pos < n; ++pos) {
+        const char c = text[pos];
+        if (is_digit(c)) {
+            digits = true;
+        } else if (decimal == kNone && (c == decimal_char || (c == '.' && syntax.point_too))) {
+            decimal = pos;
+        } else {
+            break;
+        }
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    if (pos < n && syntax.exponent && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t at = pos + 1;
+        at += at < n && (text[at] == '+' || text[at] == '-') ? 1 : 0;
+        const std::size_t first = at;
+        while (at < n && is_digit(text[at])) {
+            ++at;
+        }
+        pos = at > first ? at : pos;
+    }
+    if (pos != n) {
+        return std::nullopt;
+    }
+    if (decimal == kNone || text[decimal] == '.') {
+        return convert(text, n);
+    }
+    std::array<char, 32> ascii;
+    if (n > ascii.size()) {
+        return std::nullopt;
+    }
+    text.copy(ascii.data(), n);
+    ascii[decimal] = '.';
+    return convert(std::string_view(ascii.data(), n), n);
+}
 
-// Fields and catalogues hold short numbers, read in a few nanoseconds: the scan keeps to plain
-// character tests on local positions, and from_chars reads the text itself, or a copy on the
-// stack when a separator, a group or a blank must change.
-NumberScan scan_number(std::string_view text, const NumberSyntax& syntax) {
+// The full scan, under every option. Fields and catalogues hold short numbers, read in a few
+// nanoseconds: it keeps to plain character tests on local positions.
+NumberScan scan_spelled(std::string_view text, const NumberSyntax& syntax) {
     const std::size_t n = text.size();
     const bool anywhere = syntax.blanks == NumberSyntax::Blanks::anywhere;
     const char decimal_char = syntax.decimal.size() == 1 ? syntax.decimal[0] : '\0';
@@ -258,6 +304,15 @@ NumberScan scan_number(std::string_view text, const NumberSyntax& syntax) {
         return convert(std::string_view(ascii.data(), length), pos);
     }
     return convert_spelled(text, start, last, sign, decimal, decimal_size, pos);
+}
+
+}  // namespace
+
+NumberScan scan_number(std::string_view text, const NumberSyntax& syntax) {
+    if (const auto plain = scan_plain(text, syntax)) {
+        return *plain;
+    }
+    return scan_spelled(text, syntax);
 }
 
 std::string general_format(double value, int digits, std::string_view decimal) {
