@@ -163,6 +163,8 @@ PlanWindow::PlanWindow(QWidget* parent) : QWidget(parent), ui(new Ui::PlanWindow
 }
 
 PlanWindow::~PlanWindow() {
+    // Hiding the window as it goes moves the focus; this window must not hear of it any more.
+    disconnect(qApp, nullptr, this, nullptr);
     // The lines' widgets go before the form that holds them.
     m_lines.clear();
 }
