@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/checked_steps.h"
 #include "catalogue/number_syntax.h"
 
 namespace gypsomix {
@@ -11,25 +12,13 @@ bool is_space_group(std::string_view group) {
     return group == " " || group == "\u00A0" || group == "\u202F";
 }
 
-std::string shown_text(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) {
-        return std::string(text);
-    }
-    std::size_t cut = kShown;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;  // not inside a UTF-8 sequence
-    }
-    return std::string(text.substr(0, cut)) + "…";
-}
-
 [[noreturn]] void not_a_number(std::string_view text) {
-    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+    if (detail::is_blank(text)) {
         throw RunTimeError(ErrorNumber::type_mismatch,
                            "Type incompatible : un champ vide n'est pas un nombre.");
     }
     throw RunTimeError(ErrorNumber::type_mismatch,
-                       "Type incompatible : « " + shown_text(text) + " » n'est pas un nombre.");
+                       "Type incompatible : " + detail::quoted(text) + " n'est pas un nombre.");
 }
 
 }  // namespace
@@ -70,9 +59,9 @@ NumberSyntax strict_syntax(const NumberFormat& format) {
 double text_to_number(std::string_view text, const NumberFormat& format) {
     const NumberScan scan = scan_number(text, strict_syntax(format));
     if (scan.stop == NumberStop::out_of_range) {
-        throw RunTimeError(ErrorNumber::overflow, "Dépassement de capacité : « " +
-                                                      shown_text(text) +
-                                                      " » dépasse les limites d'un nombre réel.");
+        throw RunTimeError(ErrorNumber::overflow,
+                           "Dépassement de capacité : " + detail::quoted(text) +
+                               " dépasse les limites d'un nombre réel.");
     }
     if (scan.stop != NumberStop::complete) {
         not_a_number(text);

@@ -1,5 +1,9 @@
 #include "ui/catalogue_list_model.h"
 
+#include <QComboBox>
+#include <QListView>
+#include <QScrollBar>
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -120,4 +124,26 @@ QString CatalogueListModel::name(int row) const {
     const auto at = static_cast<std::size_t>(row);
     const std::uint32_t begin = at == 0 ? 0 : m_ends[at - 1];
     return QString::fromUtf8(m_names.data() + begin, static_cast<qsizetype>(m_ends[at] - begin));
+}
+
+void prepareCatalogueList(QComboBox* list) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* rows = qobject_cast<QListView*>(list->view())) {
+        rows->setUniformItemSizes(true);
+    }
+}
+
+void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries) {
+    // The widest name is among those with the most characters, so only those are measured. A
+    // list longer than it shows at once has a scroll bar beside the names, which must not cut
+    // the widest one short.
+    QAbstractItemView* view = list->view();
+    int widest = 0;
+    for (int row : entries.longestRows()) {
+        widest = std::max(widest, view->sizeHintForIndex(entries.index(row)).width());
+    }
+    const bool scrolls = list->count() > list->maxVisibleItems();
+    view->setMinimumWidth(widest + 8 +
+                          (scrolls ? view->verticalScrollBar()->sizeHint().width() : 0));
+    view->doItemsLayout();
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
+
 // The entries of one catalogue as a list shows them: each record's name, in file order, with
 // the record's ordinal under Qt::UserRole. A workshop may keep a catalogue of a hundred
 // thousand records, so the names are kept back to back in one UTF-8 buffer and become text
@@ -52,3 +54,11 @@ class CatalogueListModel : public QAbstractListModel {
     std::vector<std::uint32_t> m_ends;  // where each name ends in m_names
     QList<int> m_longest;
 };
+
+// Makes a drop-down ready for a catalogue of any size: it keeps the size it is drawn at and its
+// rows share one height, so that no entry is measured for either.
+void prepareCatalogueList(QComboBox* list);
+
+// Once `entries` are filled: the open list as wide as its widest name, and its rows placed now
+// rather than when the caster first opens it.
+void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries);

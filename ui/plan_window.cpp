@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -60,23 +59,6 @@ QString fieldName(gypsomix::PlanField field) {
     }
 }
 
-// Catalogues may hold a hundred thousand entries: the drop-down's rows share one height, and
-// its width comes from the longest names only, measured.
-void configureCatalogueList(QComboBox* list, const CatalogueListModel* catalogue) {
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(8);
-    if (auto* view = qobject_cast<QListView*>(list->view())) {
-        view->setUniformItemSizes(true);
-    }
-    const QFontMetrics metrics(list->view()->font());
-    int widest = 0;
-    for (int row : catalogue->longestRows()) {
-        widest = std::max(widest, metrics.horizontalAdvance(catalogue->name(row)));
-    }
-    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    list->view()->setMinimumWidth(widest + scrollBar + 16);
-}
-
 const char* const kFaultStyle =
     "QLineEdit[fault=\"true\"], QSpinBox[fault=\"true\"] { border: 2px solid #d0312d; "
     "border-radius: 3px; padding: 1px; }";
@@ -125,8 +107,8 @@ PlanWindow::PlanWindow(QWidget* parent) : QWidget(parent), ui(new Ui::PlanWindow
     m_flaskCatalogue = new CatalogueListModel(this);
     m_flasks = withOther(m_flaskCatalogue);
     m_materialCatalogue = new CatalogueListModel(this);
+    prepareCatalogueList(ui->materialList);
     ui->materialList->setModel(m_materialCatalogue);
-    configureCatalogueList(ui->materialList, m_materialCatalogue);
     ui->materialList->setCurrentIndex(-1);
 
     connect(ui->materialList, &QComboBox::activated, this, &PlanWindow::materialChosen);
@@ -176,7 +158,7 @@ void PlanWindow::loadCatalogues() {
     } catch (const gypsomix::RunTimeError& error) {
         showRunTimeError(this, error);
     }
-    configureCatalogueList(ui->materialList, m_materialCatalogue);
+    fitCatalogueList(ui->materialList, *m_materialCatalogue);
     ui->materialList->setCurrentIndex(-1);
     try {
         m_flaskCatalogue->load(gypsomix::CylindreRecord::path, gypsomix::CylindreRecord::fields);
@@ -185,7 +167,7 @@ void PlanWindow::loadCatalogues() {
     }
     for (const auto& line : m_lines) {
         const QSignalBlocker blocker(line->flask);
-        configureCatalogueList(line->flask, m_flaskCatalogue);
+        fitCatalogueList(line->flask, *m_flaskCatalogue);
         line->flask->setCurrentIndex(0);
     }
     recompute();
@@ -204,7 +186,6 @@ QAbstractItemModel* PlanWindow::withOther(CatalogueListModel* catalogue) {
 }
 
 void PlanWindow::materialChosen() {
-    m_materialChosen = false;
     m_materialName.clear();
     m_materialValues.clear();
     for (QLineEdit* field : {ui->catalogueWater, ui->density}) {
@@ -229,19 +210,18 @@ void PlanWindow::materialChosen() {
             ui->density->setText(m_materialValues.at(4));
             const QSignalBlocker blocker(ui->mixWater);
             ui->mixWater->setText(ui->catalogueWater->text());
-            m_materialChosen = true;
         }
     } catch (const gypsomix::RunTimeError& error) {
         showRunTimeError(this, error);
     }
-    ui->mixWater->setEnabled(m_materialChosen);
+    ui->mixWater->setEnabled(hasMaterial());
     recompute();
 }
 
 // Water meets powder: the material's times are read again from the catalogue, as at any
 // choice, so the timer runs on what the catalogue says now.
 void PlanWindow::startTimer() {
-    if (!m_materialChosen) {
+    if (!hasMaterial()) {
         ui->timer->showProblem(QStringLiteral("Choisissez d'abord un revêtement."));
         return;
     }
@@ -336,8 +316,9 @@ void PlanWindow::insertLine(int index, const FlaskLine* copyOf) {
     line->number = new QLabel(parent);
     line->number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     line->flask = new QComboBox(parent);
+    prepareCatalogueList(line->flask);
     line->flask->setModel(m_flasks);
-    configureCatalogueList(line->flask, m_flaskCatalogue);
+    fitCatalogueList(line->flask, *m_flaskCatalogue);
     // Room for a flask's name as catalogues write it, "Ø 76,2 × 101,6 mm (3 × 4 po)".
     line->flask->setMinimumContentsLength(24);
     line->diameter = new QLineEdit(parent);
@@ -476,7 +457,7 @@ void PlanWindow::recompute() {
     const auto format = regionalNumberFormat();
     try {
         gypsomix::PlanResult result;
-        if (m_materialChosen) {
+        if (hasMaterial()) {
             result = gypsomix::plan_masses(textOf(ui->density), textOf(ui->mixWater), planLines(),
                                            margin(), format);
         } else {
@@ -486,7 +467,7 @@ void PlanWindow::recompute() {
             setText(m_lines[std::size_t(i)]->volume, result.flask_volumes[std::size_t(i)]);
         }
         setText(ui->totalVolume, result.volume);
-        if (!m_materialChosen) {
+        if (!hasMaterial()) {
             showMessage(QStringLiteral("Choisissez un revêtement : les masses suivront."), false);
             return;
         }

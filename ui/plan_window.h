@@ -55,6 +55,8 @@ class PlanWindow : public QWidget {
     struct FlaskLine;
 
     void materialChosen();
+    // A material's record was read at its choice.
+    bool hasMaterial() const { return !m_materialValues.isEmpty(); }
     void startTimer();
     void flaskChosen(FlaskLine* line);
     void flaskSizeEdited(FlaskLine* line);
@@ -79,7 +81,6 @@ class PlanWindow : public QWidget {
     CatalogueListModel* m_flaskCatalogue = nullptr;
     QAbstractItemModel* m_flasks = nullptr;  // "Autre", then the flask catalogue
     QList<QWidget*> m_marked;
-    bool m_materialChosen = false;
     QString m_materialName;
     QStringList m_materialValues;  // fields 2 to 8 of the record, as the catalogue gives them
 };

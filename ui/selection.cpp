@@ -4,11 +4,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <algorithm>
 #include <array>
 #include <future>
@@ -65,12 +63,7 @@ Selection::Selection(QWidget* parent)
     m_flasks = new CatalogueListModel(ui->Combo2);
     for (const auto& [list, entries] :
          {std::pair{ui->Combo1, m_materials}, std::pair{ui->Combo2, m_flasks}}) {
-        // A catalogue may hold a hundred thousand entries: the list keeps the size it is drawn
-        // at, and its rows share one height, so that no entry is measured for either.
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        if (auto* rows = qobject_cast<QListView*>(list->view())) {
-            rows->setUniformItemSizes(true);
-        }
+        prepareCatalogueList(list);
         // A new model empties the edit part; the prompt stays there until a choice.
         const QString prompt = list->currentText();
         list->setModel(entries);
@@ -145,19 +138,7 @@ void Selection::fillList(QComboBox* list, CatalogueListModel* entries,
     entries->setListing(std::move(listing));
     list->setCurrentIndex(-1);
     list->setEditText(prompt);
-    // The open list is as wide as its widest name. The widest is among the names with the
-    // most characters, so only those are measured. A list longer than it shows at once has a
-    // scroll bar beside the names, which must not cut the widest one short.
-    QAbstractItemView* view = list->view();
-    int widest = 0;
-    for (int row : entries->longestRows()) {
-        widest = std::max(widest, view->sizeHintForIndex(entries->index(row)).width());
-    }
-    const bool scrolls = entries->rowCount() > list->maxVisibleItems();
-    view->setMinimumWidth(widest + 8 +
-                          (scrolls ? view->verticalScrollBar()->sizeHint().width() : 0));
-    // The rows are placed now, with the lists, rather than when the caster first opens one.
-    view->doItemsLayout();
+    fitCatalogueList(list, *entries);
 }
 
 void Selection::selectPrompt() {
