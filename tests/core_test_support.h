@@ -56,6 +56,20 @@ Failure failureOf(F&& call) {
     return {};
 }
 
+// As failureOf, handing an error of type Error to `record` too, for what it tells beyond its
+// number and description.
+template <class Error, class F, class Record>
+Failure failureOf(F&& call, Record&& record) {
+    return failureOf([&] {
+        try {
+            call();
+        } catch (const Error& error) {
+            record(error);
+            throw;
+        }
+    });
+}
+
 // Runs a statement that must not fail; a failure shows the error's description.
 #define NO_ERROR(statement) QCOMPARE(failureOf([&] { statement; }).description, QString())
 
@@ -74,4 +88,25 @@ struct NamedFormat {
 inline const NamedFormat kFormats[] = {{"point", {}}, {"French", {",", "\u202F"}}};
 inline QByteArray localised(const char* text, const gypsomix::NumberFormat& format) {
     return QByteArray(text).replace('.', QByteArray::fromStdString(format.decimal));
+}
+
+// A row under each separator set: texts written with that set's decimal separator, other values
+// as given, then the set's index in kFormats as the last column, "format", which rowFormat reads.
+inline QString localisedText(const char* text, const gypsomix::NumberFormat& format) {
+    return QString::fromUtf8(localised(text, format));
+}
+template <class T>
+T localisedText(T value, const gypsomix::NumberFormat&) {
+    return value;
+}
+template <class... Values>
+void addFormatRows(const char* name, Values... values) {
+    for (int f = 0; f < 2; ++f)
+        ((QTest::addRow("%s / %s", name, kFormats[f].name)
+          << ... << localisedText(values, kFormats[f].format))
+         << f);
+}
+inline const gypsomix::NumberFormat& rowFormat() {
+    QFETCH(int, format);
+    return kFormats[format].format;
 }
