@@ -10,28 +10,11 @@
 #include <QSpinBox>
 
 #include "ui/application.h"
+#include "ui/dark_palette.h"
 #include "ui/plan_window.h"
 #include "ui/working_timer.h"
 
 namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(60, 60, 64));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
-    return dark;
-}
 
 // The line's fields in the order of the columns, found by their description.
 QList<QWidget*> lineFields(PlanWindow& window, int line) {
