@@ -144,19 +144,6 @@ inline void chooseWithKeys(QComboBox* list, int row) {
     }
 }
 
-// Chooses the last entry with the keyboard, as in a long list: F4 opens it, End goes to its
-// last entry, Return chooses it.
-inline bool chooseLastWithKeys(QComboBox* list) {
-    QTest::keyClick(list, Qt::Key_F4);
-    QAbstractItemView* view = list->view();
-    if (!QTest::qWaitFor([&] { return view->isVisible(); }, 2000)) {
-        return false;
-    }
-    QTest::keyClick(view, Qt::Key_End);
-    QTest::keyClick(view, Qt::Key_Return);
-    return QTest::qWaitFor([&] { return !view->isVisible(); }, 2000);
-}
-
 // Clicks an option on its round indicator, where a user aims.
 inline void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(7, option->height() / 2));
