@@ -1,0 +1,1 @@
+#include "document/plan_file.h"
