@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,8 +25,11 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             if (run.error_occurred || !(single || median)) {
                 continue;
             }
+            // A run timed by hand is timed in another process: its own CPU time means nothing.
+            const bool manual = run.run_name.time_type == "manual_time";
             Measure m;
-            m.seconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            m.seconds = (manual ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) /
+                        benchmark::GetTimeUnitMultiplier(run.time_unit);
             if (const auto it = run.counters.find("bytes_per_second"); it != run.counters.end()) {
                 m.bytes_per_second = it->second.value;
             }
@@ -83,7 +87,16 @@ std::string figure_text(const Measure& m, double per_item) {
 
 }  // namespace
 
+namespace gypsomix::bench {
+// Lists the material catalogue at `path` once and prints the nanoseconds it took.
+int list_once(const char* path);
+}  // namespace gypsomix::bench
+
 int main(int argc, char** argv) {
+    // A fresh process for the start-up listing (row 1c): the benchmark starts this program again.
+    if (argc == 3 && std::strcmp(argv[1], "--list-once") == 0) {
+        return gypsomix::bench::list_once(argv[2]);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
@@ -96,9 +109,11 @@ int main(int argc, char** argv) {
     constexpr double kValues = 1024;
     const Comparison comparisons[] = {
         {"1a Reader throughput vs fread+memchr", "BM_ListEntries10MB", "BM_FreadMemchr10MB",
-         Goal::share_at_least, 0.20, 0, 1},
+         Goal::share_at_least, 0.30, 0, 1},
         {"1b Reader throughput vs naive getc reader", "BM_ListEntries10MB", "BM_NaiveReader10MB",
          Goal::speedup_at_least, 5, 0, 1},
+        {"1c Start-up listing, fresh process, vs 1a's base", "BM_ListEntries10MBFresh",
+         "BM_FreadMemchr10MB", Goal::share_at_least, 0.20, 0, 1},
         {"2  fetch_record last of 300 vs open+read+close", "BM_FetchLastOf300",
          "BM_OpenReadClose300", Goal::slowdown_at_most, 10, 0.2e-3, 1},
         {"3a text_to_number vs std::from_chars (per value)", "BM_TextToNumber", "BM_FromChars",
@@ -108,7 +123,8 @@ int main(int argc, char** argv) {
     };
 
     const auto& measures = reporter.measures();
-    std::printf("\nSummary (median CPU time per operation)\n");
+    std::printf(
+        "\nSummary (median CPU time per operation; 1c: wall time in a process of its own)\n");
     std::printf("%-50s | %-22s | %-22s | %-7s | %-40s | %s\n", "comparison", "figure", "baseline",
                 "ratio", "target", "verdict");
     for (const Comparison& c : comparisons) {

@@ -1,5 +1,6 @@
 #include "catalogue/encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -65,6 +66,10 @@ std::size_t sequence_length(const unsigned char* p, std::size_t available) {
 
 }  // namespace
 
+bool is_ascii(std::string_view bytes) {
+    return all_ascii(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+}
+
 Utf8 classify_utf8(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
@@ -89,6 +94,75 @@ Utf8 classify_utf8(std::string_view bytes) {
         i += len;
     }
     return multi_byte ? Utf8::valid : Utf8::ascii;
+}
+
+namespace {
+
+// The bytes' length when they begin a multi-byte sequence, 0 for any other byte.
+std::size_t lead_length(unsigned char c) {
+    if ((c & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((c & 0xF0) == 0xE0) {
+        return 3;
+    }
+    return (c & 0xF8) == 0xF0 ? 4 : 0;
+}
+
+// How many bytes at the end of `bytes` begin a sequence that does not end there.
+std::size_t unfinished_tail(std::string_view bytes) {
+    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if (c < 0x80) {
+            return 0;
+        }
+        if (c >= 0xC0) {
+            return lead_length(c) > back ? back : 0;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool Utf8Classifier::add(std::string_view piece) {
+    if (invalid_) {
+        return false;
+    }
+    if (pending_size_ > 0) {
+        // The sequence the last piece began, completed from this one.
+        const std::size_t wanted = lead_length(static_cast<unsigned char>(pending_[0]));
+        const std::size_t taken = std::min(wanted - pending_size_, piece.size());
+        piece.copy(pending_.data() + pending_size_, taken);
+        pending_size_ += taken;
+        piece.remove_prefix(taken);
+        if (pending_size_ < wanted) {
+            return true;
+        }
+        pending_size_ = 0;
+        const auto* p = reinterpret_cast<const unsigned char*>(pending_.data());
+        if (sequence_length(p, wanted) == 0) {
+            invalid_ = true;
+            return false;
+        }
+        multi_byte_ = true;
+    }
+    const std::size_t tail = unfinished_tail(piece);
+    const Utf8 kind = classify_utf8(piece.substr(0, piece.size() - tail));
+    if (kind == Utf8::invalid) {
+        invalid_ = true;
+        return false;
+    }
+    multi_byte_ = multi_byte_ || kind == Utf8::valid;
+    pending_size_ = piece.copy(pending_.data(), tail, piece.size() - tail);
+    return true;
+}
+
+Utf8 Utf8Classifier::finish() const {
+    if (invalid_ || pending_size_ > 0) {
+        return Utf8::invalid;
+    }
+    return multi_byte_ ? Utf8::valid : Utf8::ascii;
 }
 
 void append_utf8_repaired(std::string_view bytes, std::string& out) {
@@ -218,6 +292,21 @@ void append_cp1252_as_utf8(std::string_view bytes, std::string& out) {
         w += h.size;
         i = high + 1;
     }
+}
+
+void append_as_utf8(std::string_view bytes, TextEncoding encoding, std::string& out) {
+    switch (encoding) {
+        case TextEncoding::cp1252:
+            append_cp1252_as_utf8(bytes, out);
+            return;
+        case TextEncoding::utf8_repaired:
+            append_utf8_repaired(bytes, out);
+            return;
+        case TextEncoding::ascii:
+        case TextEncoding::utf8:
+            break;
+    }
+    out += bytes;
 }
 
 }  // namespace gypsomix::encoding

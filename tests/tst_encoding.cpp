@@ -31,14 +31,25 @@ class TestEncoding : public QObject {
         QTest::newRow("beyond U+10FFFF") << raw("\xF4\x90\x80\x80") << int(Utf8::invalid);
         QTest::newRow("valid, then a stray byte") << raw("\xC3\xA9 et \xE9") << int(Utf8::invalid);
     }
+    // Whole, then in two pieces cut at every byte, then a byte at a time: a file is classified
+    // as it is read, a chunk at a time.
     void classify() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, expected);
         QCOMPARE(int(gypsomix::encoding::classify_utf8(view(bytes))), expected);
+        for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
+            gypsomix::encoding::Utf8Classifier pieces;
+            pieces.add(view(bytes.left(cut)));
+            pieces.add(view(bytes.mid(cut)));
+            QCOMPARE(int(pieces.finish()), expected);
+        }
+        gypsomix::encoding::Utf8Classifier bytewise;
+        for (const char byte : bytes)
+            bytewise.add(std::string_view(&byte, 1));
+        QCOMPARE(int(bytewise.finish()), expected);
     }
 
-    // Expected texts from the code page chart; each row is appended after "<" to check that
-    // what was there stays.
+    // Expected texts from the code page chart.
     void cp1252_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected");
@@ -55,7 +66,27 @@ class TestEncoding : public QObject {
             << raw("Rev\xEAtement phosphat\xE9 pour coul\xE9"
                    "e c\xE9ramique")
             << "Revêtement phosphaté pour coulée céramique";
+        QTest::newRow("accents at the ends of sixteen bytes")
+            << raw("\xE9"
+                   "bcdefghijklmno\xE9\x80qrstuvwxyz012\x9C")
+            << "ébcdefghijklmnoé€qrstuvwxyz012œ";
+        QTest::newRow("every byte beyond ASCII")
+            <<
+            [] {
+                QByteArray high;
+                for (int byte = 0x80; byte <= 0xFF; ++byte)
+                    high += char(byte);
+                return high;
+            }()
+            << QString("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ") +
+                   QString::fromLatin1(QByteArray::fromHex("a0a1a2a3a4a5a6a7a8a9aaabacadaeaf"
+                                                           "b0b1b2b3b4b5b6b7b8b9babbbcbdbebf"
+                                                           "c0c1c2c3c4c5c6c7c8c9cacbcccdcecf"
+                                                           "d0d1d2d3d4d5d6d7d8d9dadbdcdddedf"
+                                                           "e0e1e2e3e4e5e6e7e8e9eaebecedeeef"
+                                                           "f0f1f2f3f4f5f6f7f8f9fafbfcfdfeff"));
     }
+    // Appended after "<", to check that what was there stays.
     void cp1252() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);

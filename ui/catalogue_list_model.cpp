@@ -5,23 +5,9 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <limits>
+#include <string>
 #include <utility>
-
-#include "catalogue/catalogue.h"
-#include "catalogue/run_time_error.h"
-
-namespace {
-
-// Characters, not bytes: an accented letter takes two bytes in UTF-8 but no more room on screen
-// than a plain one.
-std::size_t characterCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    }));
-}
-
-}  // namespace
+#include <vector>
 
 CatalogueListModel::CatalogueListModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -31,50 +17,29 @@ void CatalogueListModel::load(const std::filesystem::path& file, int fieldsPerRe
 
 CatalogueListModel::Listing CatalogueListModel::read(const std::filesystem::path& file,
                                                      int fieldsPerRecord) {
-    Listing listing;
-    std::string& names = listing.names;
-    std::vector<std::uint32_t>& ends = listing.ends;
-    // Room reserved from the file's size, which the names never exceed short of many accents, so
-    // that they are written once instead of copied into fresh pages at every growth: on a large
-    // catalogue the first touch of a page costs more than the copy. Room never written is never
-    // resident.
-    std::error_code sizeError;
-    const std::uintmax_t fileSize = std::filesystem::file_size(file, sizeError);
-    if (!sizeError && fieldsPerRecord > 0 &&
-        fileSize <= std::numeric_limits<std::uint32_t>::max()) {
-        names.reserve(static_cast<std::size_t>(fileSize));
-        // As the catalogue reader reckons: a field takes some 8 bytes on average.
-        ends.reserve(static_cast<std::size_t>(fileSize) /
-                         (8 * static_cast<std::size_t>(fieldsPerRecord)) +
-                     1);
-    }
-    // The longest names so far as (characters, row), kept as a heap with the shortest on top.
+    Listing listing{gypsomix::list_entries(file, fieldsPerRecord), {}};
+    // The longest names as (characters, row), kept as a heap with the shortest on top.
     std::vector<std::pair<std::size_t, int>> longest;
     const auto longer = [](const auto& a, const auto& b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     };
-    gypsomix::for_each_entry(file, fieldsPerRecord, [&](std::string& name, int) {
-        if (name.size() > std::numeric_limits<std::uint32_t>::max() - names.size()) {
-            throw gypsomix::RunTimeError(
-                gypsomix::ErrorNumber::overflow,
-                "Dépassement de capacité : les noms de « " + file.string() + " » dépassent 4 Gio.");
-        }
-        const int row = static_cast<int>(ends.size());
-        // A name has no more characters than bytes: most are too short to need counting.
+    const gypsomix::CatalogueListing& entries = listing.entries;
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        // Characters, not bytes: an accented letter takes no more room on screen than a plain
+        // one. A name has no more characters than bytes: most are too short to need counting.
         if (longest.size() < static_cast<std::size_t>(kLongestKept)) {
-            longest.emplace_back(characterCount(name), row);
+            longest.emplace_back(entries.characters(row), static_cast<int>(row));
             std::push_heap(longest.begin(), longest.end(), longer);
-        } else if (name.size() > longest.front().first) {
-            const std::pair<std::size_t, int> entry{characterCount(name), row};
-            if (longer(entry, longest.front())) {
+        } else if (entries.stored_size(row) > longest.front().first) {
+            const std::pair<std::size_t, int> candidate{entries.characters(row),
+                                                        static_cast<int>(row)};
+            if (longer(candidate, longest.front())) {
                 std::pop_heap(longest.begin(), longest.end(), longer);
-                longest.back() = entry;
+                longest.back() = candidate;
                 std::push_heap(longest.begin(), longest.end(), longer);
             }
         }
-        names += name;
-        ends.push_back(static_cast<std::uint32_t>(names.size()));
-    });
+    }
     std::sort_heap(longest.begin(), longest.end(), longer);
     for (const auto& [characters, row] : longest) {
         listing.longest.push_back(row);
@@ -84,8 +49,7 @@ CatalogueListModel::Listing CatalogueListModel::read(const std::filesystem::path
 
 void CatalogueListModel::setListing(Listing listing) {
     beginResetModel();
-    m_names = std::move(listing.names);
-    m_ends = std::move(listing.ends);
+    m_entries = std::move(listing.entries);
     m_longest = std::move(listing.longest);
     endResetModel();
 }
@@ -94,14 +58,14 @@ void CatalogueListModel::setListing(Listing listing) {
 // without the base class's virtual calls.
 QModelIndex CatalogueListModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column != 0 || parent.isValid() ||
-        static_cast<std::size_t>(row) >= m_ends.size()) {
+        static_cast<std::size_t>(row) >= m_entries.size()) {
         return {};
     }
     return createIndex(row, column);
 }
 
 int CatalogueListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_ends.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
 }
 
 QVariant CatalogueListModel::data(const QModelIndex& index, int role) const {
@@ -121,9 +85,8 @@ QVariant CatalogueListModel::data(const QModelIndex& index, int role) const {
 }
 
 QString CatalogueListModel::name(int row) const {
-    const auto at = static_cast<std::size_t>(row);
-    const std::uint32_t begin = at == 0 ? 0 : m_ends[at - 1];
-    return QString::fromUtf8(m_names.data() + begin, static_cast<qsizetype>(m_ends[at] - begin));
+    const std::string text = m_entries.name(static_cast<std::size_t>(row));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void prepareCatalogueList(QComboBox* list) {

@@ -2,26 +2,24 @@
 
 #include <QAbstractListModel>
 #include <QList>
-#include <cstdint>
 #include <filesystem>
-#include <string>
-#include <vector>
+
+#include "catalogue/catalogue.h"
 
 class QComboBox;
 
 // The entries of one catalogue as a list shows them: each record's name, in file order, with
 // the record's ordinal under Qt::UserRole. A workshop may keep a catalogue of a hundred
-// thousand records, so the names are kept back to back in one UTF-8 buffer and become text
-// only when the list asks for one.
+// thousand records, so the names stay in the catalogue's listing, back to back in one buffer,
+// and become text only when the list asks for one.
 class CatalogueListModel : public QAbstractListModel {
     Q_OBJECT
 
   public:
     // One catalogue's entries as read, before any list holds them.
     struct Listing {
-        std::string names;                // every name, back to back
-        std::vector<std::uint32_t> ends;  // where each name ends in names
-        QList<int> longest;               // see longestRows()
+        gypsomix::CatalogueListing entries;
+        QList<int> longest;  // see longestRows()
     };
 
     explicit CatalogueListModel(QObject* parent = nullptr);
@@ -50,8 +48,7 @@ class CatalogueListModel : public QAbstractListModel {
     static constexpr int kLongestKept = 32;
 
   private:
-    std::string m_names;                // every name, back to back
-    std::vector<std::uint32_t> m_ends;  // where each name ends in m_names
+    gypsomix::CatalogueListing m_entries;
     QList<int> m_longest;
 };
 
