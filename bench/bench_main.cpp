@@ -25,7 +25,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
             if (run.error_occurred || !(single || median)) {
                 continue;
             }
-            // A run timed by hand is timed in another process: its own CPU time means nothing.
+            // A run timed by hand is timed in another process: this one's CPU time means nothing.
             const bool manual = run.run_name.time_type == "manual_time";
             Measure m;
             m.seconds = (manual ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) /
