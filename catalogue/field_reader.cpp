@@ -66,12 +66,13 @@ std::string_view without_spaces(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Which of 64 bytes end a field, are quotes or are exponent marks, one bit each. A field ends
-// at a comma, a CR or an LF, except an LF right after a CR: the pair is one line end.
+// Which of 64 bytes end a field, are quotes, exponent marks or digits, one bit each. A field
+// ends at a comma, a CR or an LF, except an LF right after a CR: the pair is one line end.
 struct Block {
     std::uint64_t ends = 0;
     std::uint64_t quotes = 0;
     std::uint64_t marks = 0;
+    std::uint64_t digits = 0;
 };
 
 // Scans blocks one after the other, minding a CR at the end of one and an LF at the start of
@@ -94,9 +95,11 @@ class BlockScanner {
             const __m128i ends = _mm_andnot_si128(_mm_and_si128(lf, after_cr),
                                                   _mm_or_si128(_mm_or_si128(cr, lf), comma));
             const __m128i lower = _mm_or_si128(v, _mm_set1_epi8(0x20));
+            const __m128i digit = _mm_sub_epi8(v, _mm_set1_epi8('0'));
             b.ends |= bits(ends, i);
             b.quotes |= bits(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), i);
             b.marks |= bits(_mm_cmpeq_epi8(lower, _mm_set1_epi8('e')), i);
+            b.digits |= bits(_mm_cmpeq_epi8(_mm_min_epu8(digit, _mm_set1_epi8(9)), digit), i);
         }
 #else
         for (int i = 0; i < 64; ++i) {
@@ -104,6 +107,7 @@ class BlockScanner {
             b.ends |= is_delimiter(p[i]) && !(p[i] == '\n' && after_cr_) ? bit : 0;
             b.quotes |= p[i] == '"' ? bit : 0;
             b.marks |= is_exponent_mark(p[i]) ? bit : 0;
+            b.digits |= p[i] >= '0' && p[i] <= '9' ? bit : 0;
             after_cr_ = p[i] == '\r';
         }
 #endif
@@ -527,9 +531,16 @@ bool FieldReader::read_plain_record(int count, std::string_view* name) {
         if ((b.quotes & upto) != 0) {
             return false;
         }
-        // A field with an exponent mark may be a number beyond the double range: unless it is
-        // too short to be one, the fields go one at a time, for the report to say which.
-        for (std::uint64_t marks = b.marks & upto; marks != 0; marks &= marks - 1) {
+        // A number beyond the double range needs an exponent of three digits, with or without a
+        // sign, or else a mantissa of 200 bytes (or more than 300 bytes in all). A mark that may
+        // begin one is looked at closely; if the field is such a number, the fields go one at
+        // a time, for the report to say which. A mark near the block's end may have its digits
+        // in the next block.
+        const std::uint64_t three_digits_on = (b.digits >> 2) & (b.digits >> 3);
+        const std::uint64_t suspect = at + 64 - first > 200
+                                          ? b.marks
+                                          : b.marks & (three_digits_on | std::uint64_t{0xF} << 60);
+        for (std::uint64_t marks = suspect & upto; marks != 0; marks &= marks - 1) {
             const std::size_t mark = at + static_cast<std::size_t>(std::countr_zero(marks));
             std::size_t start = mark;
             while (start > first && !is_delimiter(d[start - 1])) {

@@ -115,6 +115,15 @@ class TestReaderPaths : public QObject {
         row("400 digits beyond range", "\"A\",1,2\r\n\"B\"," + QByteArray(400, '9') + ",2\r\n", 3);
         row("400 digits beyond range, last field", "\"B\",2," + QByteArray(400, '9') + "\r\n", 3);
         row("beyond range, fifth field", raw("\"A\",1,2,3,1e999,5,6,7\r\n"), 8);
+        row("beyond range by a long mantissa",
+            "\"A\",1," + QByteArray(250, '9') + "e99,2\r\n\"B\",3,4,5\r\n", 4);
+        // An exponent's digits on either side of the end of a block of 64 bytes.
+        for (int blanks = 54; blanks <= 66; ++blanks) {
+            for (const char* number : {"1e400", "1E+400", "1e-400", "1e+99", "25e09"}) {
+                row("after " + QByteArray::number(blanks) + " blanks: " + number,
+                    "\"A\"," + QByteArray(blanks, ' ') + number + ",2\r\n", 3);
+            }
+        }
         row("beyond range with blanks", raw("\"A\",1,2,3,  -1E400 \t,5,6,7\r\n"), 8);
         row("beyond range after LF", raw("\"A\",1,2\n1e999,3,4\n"), 3);
         row("unquoted names", raw("  Pl\xE2tre  ,1,2\r\n12.50,3,4\r\n1e3,5,6\r\n-0,7,8"), 3);
