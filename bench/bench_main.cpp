@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
 
     const auto& measures = reporter.measures();
     std::printf(
-        "\nSummary (median CPU time per operation; 1c: wall time in a process of its own)\n");
+        "\nSummary (median CPU time per operation; 1c: CPU time in a process of its own)\n");
     std::printf("%-50s | %-22s | %-22s | %-7s | %-40s | %s\n", "comparison", "figure", "baseline",
                 "ratio", "target", "verdict");
     for (const Comparison& c : comparisons) {

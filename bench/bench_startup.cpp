@@ -1,4 +1,4 @@
-// Start-up time of the program against a bare window, one start per process:
+// Start-up time of the programs against bare windows, one start per process:
 //   gypsomix_bench_startup program [CARD_MS]
 //                                    the real start-up (card dismissed by a posted key, at once
 //                                    or CARD_MS after it shows, as a caster reading it clicks;
@@ -7,14 +7,17 @@
 //   gypsomix_bench_startup bare      a QWidget holding 37 plain child widgets
 //   gypsomix_bench_startup labels    the same with 37 labels showing a text: the share of the
 //                                    font set-up any window with text pays
+//   gypsomix_bench_startup plan      the casting plan's start-up, as its program does it (lists
+//                                    filled from Data/ in the current folder, no card)
 // Each prints "startup_us N": from QApplication construction to the end of the main window's
-// first paint. The program also prints "shown_us N", from the key reaching the card to the end
-// of that paint, and "popup_us N", from showPopup() on the material list to the end of the
-// list's first paint; then it quits. scripts/bench runs them under /usr/bin/time -v for the
-// peak memory.
+// first paint (for the plan, of its first window's). The program also prints "shown_us N", from the
+// key reaching the card to the end of that paint, and "popup_us N", from showPopup() on the
+// material list to the end of the list's first paint; then it quits. scripts/bench runs them under
+// /usr/bin/time -v for the peak memory.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -125,14 +128,22 @@ bool isBareWindow(QObject* object) {
     return object->objectName() == QLatin1String("bare");
 }
 
+// The casting plan's first window, whatever its class: no report comes first when the
+// catalogues read.
+bool isFirstWindow(QObject* object) {
+    const auto* widget = qobject_cast<QWidget*>(object);
+    return widget != nullptr && widget->isWindow() && qobject_cast<QDialog*>(object) == nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const bool program = argc > 1 && std::strcmp(argv[1], "program") == 0;
+    const bool plan = argc > 1 && std::strcmp(argv[1], "plan") == 0;
     const bool labels = argc > 1 && std::strcmp(argv[1], "labels") == 0;
     const bool bare = labels || (argc > 1 && std::strcmp(argv[1], "bare") == 0);
-    if (!program && !bare) {
-        std::fprintf(stderr, "usage: %s program|bare|labels\n", argv[0]);
+    if (!program && !plan && !bare) {
+        std::fprintf(stderr, "usage: %s program|plan|bare|labels\n", argv[0]);
         return 2;
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
@@ -145,7 +156,11 @@ int main(int argc, char* argv[]) {
     if (program && argc > 2) {
         std::from_chars(argv[2], argv[2] + std::strlen(argv[2]), cardMs);
     }
-    StartupWatcher watcher(start, program ? isSelection : isBareWindow, program, cardMs);
+    StartupWatcher watcher(start,
+                           program ? isSelection
+                           : plan  ? isFirstWindow
+                                   : isBareWindow,
+                           program, cardMs);
     app.installEventFilter(&watcher);
     // A start-up that never paints (a missing catalogue shows a report instead) must not hang.
     QTimer::singleShot(30000, [] {
@@ -157,6 +172,9 @@ int main(int argc, char* argv[]) {
     if (program) {
         setUpApplication(app);
         status = runProgram(app);
+    } else if (plan) {
+        setUpPlanApplication(app);
+        status = runPlan(app);
     } else {
         QWidget window;
         window.setObjectName(QStringLiteral("bare"));
