@@ -1,0 +1,181 @@
+#include <clocale>
+#include <locale>
+
+#include "core_test_support.h"
+#include "document/invariant_text.h"
+
+using gypsomix::NumberFormat;
+
+namespace {
+
+const NumberFormat kEnglish{".", ","};
+const NumberFormat kFrench{",", "\u202F"};
+const NumberFormat kGerman{",", "."};  // a point that groups, not a decimal separator
+
+// The rows' separator sets by name, so a row says which it is under.
+const NumberFormat& formatNamed(const QString& name) {
+    if (name == "French")
+        return kFrench;
+    return name == "German" ? kGerman : kEnglish;
+}
+
+}  // namespace
+
+class TestInvariantText : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Under LC_ALL=fr_FR.UTF-8 the C and C++ locales are French too: nothing may follow them.
+    void initTestCase() {
+        std::setlocale(LC_ALL, "");
+        try {
+            std::locale::global(std::locale(""));
+        } catch (const std::runtime_error&) {
+            // An unknown locale stays classic.
+        }
+    }
+
+    void toInvariant_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("invariant");
+        QTest::newRow("French comma") << "French"
+                                      << "76,2"
+                                      << "76.2";
+        QTest::newRow("French, a point typed") << "French"
+                                               << "76.2"
+                                               << "76.2";
+        QTest::newRow("French, narrow space groups") << "French"
+                                                     << "1\u202F234,5"
+                                                     << "1234.5";
+        QTest::newRow("French, a space groups") << "French"
+                                                << "1 234,5"
+                                                << "1234.5";
+        QTest::newRow("French, blanks around") << "French"
+                                               << " \t-0,5 "
+                                               << "-0.5";
+        QTest::newRow("French, exponent as typed") << "French"
+                                                   << "+1,5e-3"
+                                                   << "+1.5e-3";
+        QTest::newRow("English, comma groups") << "English"
+                                               << "1,234.5"
+                                               << "1234.5";
+        QTest::newRow("English, a comma is a group too") << "English"
+                                                         << "76,2"
+                                                         << "762";
+        QTest::newRow("German, point groups") << "German"
+                                              << "1.234,5"
+                                              << "1234.5";
+        QTest::newRow("exponent kept") << "English"
+                                       << "1E-05"
+                                       << "1E-05";
+        QTest::newRow("French, exponent kept") << "French"
+                                               << "1E-05"
+                                               << "1E-05";
+        QTest::newRow("separator last") << "French"
+                                        << "5,"
+                                        << "5.";
+        QTest::newRow("inch fraction") << "French"
+                                       << "2 1/2"
+                                       << "2 1/2";
+        QTest::newRow("inch fraction, blanks around") << "English"
+                                                      << "  2 1/2 "
+                                                      << "2 1/2";
+        QTest::newRow("vulgar fraction") << "French"
+                                         << "2½"
+                                         << "2½";
+        QTest::newRow("empty") << "French"
+                               << ""
+                               << "";
+        QTest::newRow("only blanks") << "English"
+                                     << "   "
+                                     << "";
+        QTest::newRow("a word") << "French"
+                                << "abc"
+                                << "abc";
+        QTest::newRow("a number and a unit") << "French"
+                                             << "76,2 mm"
+                                             << "76,2 mm";
+        QTest::newRow("two separators") << "French"
+                                        << "1,2,3"
+                                        << "1,2,3";
+        QTest::newRow("beyond a double, as typed") << "French"
+                                                   << "1e999"
+                                                   << "1e999";
+    }
+
+    void toInvariant() {
+        QFETCH(QString, format);
+        QFETCH(QString, typed);
+        QFETCH(QString, invariant);
+        QCOMPARE(fromStd(gypsomix::to_invariant(typed.toStdString(), formatNamed(format))),
+                 invariant);
+    }
+
+    void toRegional_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("invariant");
+        QTest::addColumn<QString>("regional");
+        QTest::newRow("French") << "French"
+                                << "76.2"
+                                << "76,2";
+        QTest::newRow("English") << "English"
+                                 << "76.2"
+                                 << "76.2";
+        QTest::newRow("French exponent") << "French"
+                                         << "-1.5E+07"
+                                         << "-1,5E+07";
+        QTest::newRow("whole number") << "French"
+                                      << "38"
+                                      << "38";
+        QTest::newRow("inch fraction") << "French"
+                                       << "2 1/2"
+                                       << "2 1/2";
+        QTest::newRow("vulgar fraction") << "French"
+                                         << "2½"
+                                         << "2½";
+        QTest::newRow("empty") << "French"
+                               << ""
+                               << "";
+        QTest::newRow("already regional") << "French"
+                                          << "1,5"
+                                          << "1,5";
+        QTest::newRow("blanks are not invariant") << "French"
+                                                  << " 1.5"
+                                                  << " 1.5";
+        QTest::newRow("beyond a double") << "French"
+                                         << "1.5e999"
+                                         << "1.5e999";
+    }
+
+    void toRegional() {
+        QFETCH(QString, format);
+        QFETCH(QString, invariant);
+        QFETCH(QString, regional);
+        QCOMPARE(fromStd(gypsomix::to_regional(invariant.toStdString(), formatNamed(format))),
+                 regional);
+    }
+
+    // What the file holds comes back unchanged from the window, under every separator set.
+    void roundTrip_data() {
+        QTest::addColumn<QString>("invariant");
+        for (const char* number : {"0", "76.2", "-0.5", ".5", "5.", "+1.5e-3", "1E+308", "007.250",
+                                   "123456789012345678901234567890.5", "4.9E-324"})
+            QTest::newRow(number) << number;
+    }
+
+    void roundTrip() {
+        QFETCH(QString, invariant);
+        const std::string text = invariant.toStdString();
+        for (const NumberFormat* format : {&kFrench, &kEnglish, &kGerman}) {
+            const std::string shown = gypsomix::to_regional(text, *format);
+            QCOMPARE(fromStd(gypsomix::to_invariant(shown, *format)), invariant);
+            // The window computes with the value the file holds.
+            QCOMPARE(gypsomix::text_to_number(shown, *format),
+                     gypsomix::text_to_number(text, kEnglish));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInvariantText)
+#include "tst_invariant_text.moc"
