@@ -73,6 +73,10 @@ struct Burnout {
     bool operator==(const Burnout&) const = default;
 };
 
+// A plan has 1 to this many lines, and a line 1 to this many flasks: a burnout takes a few.
+inline constexpr int plan_max_lines = 999;
+inline constexpr int plan_max_count = 999;
+
 // Everything a casting plan holds: what the caster typed and chose, never what follows from it.
 struct PlanDocument {
     std::optional<CatalogueChoice> material;  // the seven values of its record, fields 2 to 8

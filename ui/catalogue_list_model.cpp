@@ -126,6 +126,17 @@ QString CatalogueListModel::name(int row) const {
     return QString::fromUtf8(m_names.data() + begin, static_cast<qsizetype>(m_ends[at] - begin));
 }
 
+int CatalogueListModel::rowOf(std::string_view name) const {
+    std::uint32_t begin = 0;
+    for (std::size_t row = 0; row < m_ends.size(); ++row) {
+        if (std::string_view(m_names).substr(begin, m_ends[row] - begin) == name) {
+            return int(row);
+        }
+        begin = m_ends[row];
+    }
+    return -1;
+}
+
 void prepareCatalogueList(QComboBox* list) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* rows = qobject_cast<QListView*>(list->view())) {
