@@ -19,5 +19,6 @@ void setUpPlanApplication(QApplication& app);
 // catalogue that cannot be read is reported and the window stays usable.
 int runPlan(QApplication& app);
 
-// Whether the command line asks for a sheet only: no window, so no display is needed.
-bool planWritesPdfOnly(int argc, char* argv[]);
+// Whether the command line asks for a sheet, the help or the version: no window, so no display
+// is needed.
+bool planShowsNoWindow(int argc, char* argv[]);

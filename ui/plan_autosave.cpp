@@ -35,7 +35,8 @@ bool PlanAutosave::claim() {
     }
     const QDir folder(m_folder);
     for (int slot = 1; slot <= kSlots; ++slot) {
-        auto lock = std::make_unique<QLockFile>(folder.filePath(QStringLiteral("autosave-%1.lock").arg(slot)));
+        auto lock = std::make_unique<QLockFile>(
+            folder.filePath(QStringLiteral("autosave-%1.lock").arg(slot)));
         // A lock is stale only when its process is gone, however long a plan stays open.
         lock->setStaleLockTime(0);
         if (lock->tryLock(0)) {
@@ -55,9 +56,10 @@ std::optional<PlanAutosave::Recovered> PlanAutosave::takeRecovered() {
     const QByteArray bytes = file.read(qint64(gypsomix::plan_file_max_bytes) + 1);
     try {
         Recovered recovered;
-        recovered.plan =
-            gypsomix::read_plan_file(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        const QJsonObject state = QJsonDocument::fromJson(bytes).object().value(kStateKey).toObject();
+        recovered.plan = gypsomix::read_plan_file(
+            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        const QJsonObject state =
+            QJsonDocument::fromJson(bytes).object().value(kStateKey).toObject();
         recovered.filePath = state.value(QStringLiteral("file")).toString();
         recovered.modified = state.value(QStringLiteral("modified")).toBool(true);
         return recovered;

@@ -2,7 +2,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTextStream>
-#include <cstring>
+#include <string_view>
 
 #include "document/plan_catalogue.h"
 #include "ui/application.h"
@@ -15,8 +15,8 @@
 namespace {
 
 // Exit statuses of the command line, as the manual page gives them.
-constexpr int kSheetFailed = 1;    // the plan was read, but its sheet cannot be made or written
-constexpr int kUnreadable = 2;     // the plan file cannot be read, or the command line is wrong
+constexpr int kSheetFailed = 1;  // the plan was read, but its sheet cannot be made or written
+constexpr int kUnreadable = 2;   // the plan file cannot be read, or the command line is wrong
 
 void say(const QString& message) {
     QTextStream(stderr) << QStringLiteral("gypsomix-plan : %1\n").arg(message);
@@ -42,11 +42,11 @@ int writeSheet(const QString& planPath, const QString& pdfPath) {
     const auto figures = gypsomix::plan_figures(plan, format);
     const QString cannot = QStringLiteral("la fiche du plan « %1 » ne peut pas être faite : %2")
                                .arg(QDir::toNativeSeparators(planPath));
-    if (figures.error) {
-        return fail(kSheetFailed, cannot.arg(QString::fromStdString(figures.error->what())));
-    }
     if (!figures.has_material) {
         return fail(kSheetFailed, cannot.arg(QStringLiteral("aucun revêtement n'est choisi.")));
+    }
+    if (figures.error) {
+        return fail(kSheetFailed, cannot.arg(QString::fromStdString(figures.error->what())));
     }
     if (!writeMixingSheet(pdfPath, mixingSheetOf(plan, figures, QDate::currentDate()))) {
         return fail(kSheetFailed, QStringLiteral("la fiche n'a pas pu être écrite dans « %1 ».")
@@ -57,12 +57,14 @@ int writeSheet(const QString& planPath, const QString& pdfPath) {
 
 }  // namespace
 
-bool planWritesPdfOnly(int argc, char* argv[]) {
+bool planShowsNoWindow(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") {
             return false;
         }
-        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0) {
+        if (arg == "--pdf" || arg.starts_with("--pdf=") || arg == "--help" || arg == "-h" ||
+            arg == "--help-all" || arg == "--version" || arg == "-v") {
             return true;
         }
     }
@@ -75,10 +77,11 @@ int runPlan(QApplication& app) {
         "Gypsomix – Plan de coulée : les masses de revêtement et d'eau de plusieurs cylindres."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("Écrit la fiche de mélange du plan dans <fiche.pdf> "
-                                                "et quitte, sans ouvrir de fenêtre."),
-                                 QStringLiteral("fiche.pdf"));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("Écrit la fiche de mélange du plan dans <fiche.pdf> "
+                       "et quitte, sans ouvrir de fenêtre."),
+        QStringLiteral("fiche.pdf"));
     parser.addOption(pdf);
     parser.addPositionalArgument(QStringLiteral("plan"),
                                  QStringLiteral("Le plan de coulée à ouvrir (.gypsoplan)."),

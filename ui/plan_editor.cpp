@@ -9,7 +9,10 @@ class PlanCommand : public QUndoCommand {
     using Plan = PlanEditor::Plan;
 
     PlanCommand(PlanEditor* editor, const QString& text, std::shared_ptr<const Plan> after)
-        : QUndoCommand(text), m_editor(editor), m_before(editor->m_plan), m_after(std::move(after)) {}
+        : QUndoCommand(text),
+          m_editor(editor),
+          m_before(editor->m_plan),
+          m_after(std::move(after)) {}
 
     void undo() override { m_editor->show(m_before); }
     void redo() override { m_editor->show(m_after); }
@@ -63,7 +66,8 @@ class RemoveLineCommand : public PlanCommand {
     using PlanCommand::PlanCommand;
 };
 
-std::shared_ptr<PlanEditor::Plan> edited(const PlanEditor::Plan& plan, const PlanEditor::Edit& edit) {
+std::shared_ptr<PlanEditor::Plan> edited(const PlanEditor::Plan& plan,
+                                         const PlanEditor::Edit& edit) {
     auto after = std::make_shared<PlanEditor::Plan>(plan);
     edit(*after);
     return after;

@@ -31,7 +31,8 @@ std::variant<gypsomix::PlanDocument, QString> readPlanFile(const QString& path) 
         return refused(path, file.errorString());
     }
     try {
-        return gypsomix::read_plan_file(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        return gypsomix::read_plan_file(
+            std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const gypsomix::PlanFileError& error) {
         return refused(path, QString::fromStdString(error.what()));
     }

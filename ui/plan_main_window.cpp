@@ -92,7 +92,8 @@ void PlanMainWindow::createMenus() {
     m_recentMenu = file->addMenu(QStringLiteral("Plans &récents"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &PlanMainWindow::fillRecentMenu);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this, &PlanMainWindow::save);
+    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this,
+                    &PlanMainWindow::save);
     file->addAction(QStringLiteral("Enregistrer &sous…"), QKeySequence::SaveAs, this,
                     &PlanMainWindow::saveAs);
     file->addSeparator();
@@ -105,9 +106,9 @@ void PlanMainWindow::createMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Éditio&n"));
     QAction* undo = m_editor.undoStack()->createUndoAction(this, QStringLiteral("Annuler"));
-    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = m_editor.undoStack()->createRedoAction(this, QStringLiteral("Rétablir"));
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
@@ -123,10 +124,11 @@ void PlanMainWindow::createMenus() {
             QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Data"))));
     });
     help->addAction(QStringLiteral("À &propos"), this, [this] {
-        QMessageBox::about(this, QStringLiteral("À propos"),
-                           QStringLiteral("<b>%1</b><p>Version %2</p><p>Les masses de revêtement "
-                                          "et d'eau de plusieurs cylindres coulés d'un même bol.</p>")
-                               .arg(kProgramTitle, QApplication::applicationVersion()));
+        QMessageBox::about(
+            this, QStringLiteral("À propos"),
+            QStringLiteral("<b>%1</b><p>Version %2</p><p>Les masses de revêtement "
+                           "et d'eau de plusieurs cylindres coulés d'un même bol.</p>")
+                .arg(kProgramTitle, QApplication::applicationVersion()));
     });
 
     // What needs the masses, or a second line, is offered only when there is one.
@@ -311,9 +313,8 @@ void PlanMainWindow::fillRecentMenu() {
         return;
     }
     m_recentMenu->addSeparator();
-    m_recentMenu->addAction(QStringLiteral("&Effacer la liste"), this, [this] {
-        m_settings.remove(kRecentKey);
-    });
+    m_recentMenu->addAction(QStringLiteral("&Effacer la liste"), this,
+                            [this] { m_settings.remove(kRecentKey); });
 }
 
 QString PlanMainWindow::notice() const {

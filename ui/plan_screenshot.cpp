@@ -6,13 +6,13 @@
 // asked before unsaved changes are lost.
 #include <QApplication>
 #include <QComboBox>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include "ui/application.h"
 #include "ui/dark_palette.h"
@@ -76,8 +76,8 @@ int main(int argc, char* argv[]) {
     }
     // The autosave and the recent plans of a picture are not the user's.
     QTemporaryDir places;
-    PlanMainWindow main({places.filePath(QStringLiteral("data")),
-                         places.filePath(QStringLiteral("plan.conf"))});
+    PlanMainWindow main(
+        {places.filePath(QStringLiteral("data")), places.filePath(QStringLiteral("plan.conf"))});
     main.show();
     main.start();
     PlanWindow& window = main.planWindow();

@@ -75,9 +75,9 @@ MixingSheet mixingSheetOf(const gypsomix::PlanDocument& plan, const gypsomix::Pl
     // Mixing, pourable and gel times: the second, fourth and third of the material's values.
     if (values.size() >= 4) {
         try {
-            const auto times = gypsomix::working_schedule(
-                values.at(1).toStdString(), values.at(3).toStdString(), values.at(2).toStdString(),
-                regionalNumberFormat());
+            const auto times =
+                gypsomix::working_schedule(values.at(1).toStdString(), values.at(3).toStdString(),
+                                           values.at(2).toStdString(), regionalNumberFormat());
             sheet.schedule = MixingSheet::Schedule{times, values.at(1), values.at(3), values.at(2)};
         } catch (const gypsomix::RunTimeError&) {
             // The sheet says the times are missing instead of drawing a wrong bar.

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QConcatenateTablesProxyModel>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -126,8 +127,9 @@ PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
     // Only what the caster does becomes an edit; showing the plan sets the widgets quietly.
     connect(ui->materialList, &QComboBox::activated, this, &PlanWindow::materialChosen);
     connect(ui->mixWater, &QLineEdit::textEdited, this, [this] {
-        m_editor.type(PlanEditor::Field::water, 0, tr("Saisir l'eau pour ce mélange"),
-                      [text = invariantOf(ui->mixWater)](auto& plan) { plan.water_percent = text; });
+        m_editor.type(
+            PlanEditor::Field::water, 0, tr("Saisir l'eau pour ce mélange"),
+            [text = invariantOf(ui->mixWater)](auto& plan) { plan.water_percent = text; });
     });
     connect(ui->concentration, &QLineEdit::textEdited, this, [this] {
         m_editor.type(PlanEditor::Field::concentration, 0, tr("Saisir la concentration"),
@@ -147,7 +149,8 @@ PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
         {ui->marginBrut, 0}, {ui->marginPlus5, 5}, {ui->marginPlus10, 10}};
     for (const auto& [option, percent] : margins) {
         connect(option, &QRadioButton::clicked, this, [this, percent = percent] {
-            m_editor.choose(tr("Choisir la marge"), [percent](auto& plan) { plan.margin = percent; });
+            m_editor.choose(tr("Choisir la marge"),
+                            [percent](auto& plan) { plan.margin = percent; });
         });
     }
     connect(ui->timer, &WorkingTimer::startRequested, this, &PlanWindow::startTimer);
@@ -170,6 +173,9 @@ PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
         ui->timer->stop();
     });
 
+    for (QWidget* field : {ui->mixWater, ui->concentration}) {
+        keepUndoForThePlan(field);
+    }
     ui->linesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     showPlan();
     resize(size().expandedTo(minimumSizeHint()));
@@ -250,8 +256,15 @@ void PlanWindow::startTimer() {
         return;
     }
     try {
-        const auto record = gypsomix::find_record(gypsomix::MatRecord::path,
-                                                  gypsomix::MatRecord::fields, material->name);
+        // The record of the list's entry, as at its choice; by name for a plan opened with a
+        // material the list does not show.
+        const int ordinal =
+            ui->materialList->currentIndex() >= 0 ? ui->materialList->currentData().toInt() : -1;
+        const auto record =
+            ordinal >= 0 ? gypsomix::fetch_record(gypsomix::MatRecord::path,
+                                                  gypsomix::MatRecord::fields, ordinal)
+                         : gypsomix::find_record(gypsomix::MatRecord::path,
+                                                 gypsomix::MatRecord::fields, material->name);
         if (!record) {
             ui->timer->showProblem(
                 QStringLiteral("Ce revêtement n'est plus dans le catalogue : choisissez-le de "
@@ -321,8 +334,9 @@ void PlanWindow::typed(FlaskLine* line, QLineEdit* field) {
     const int index = indexOf(line);
     const std::string text = invariantOf(field);
     if (field == line->deduction) {
-        m_editor.type(PlanEditor::Field::tree, index, tr("Saisir l'arbre et le socle"),
-                      [index, text](auto& plan) { plan.lines.at(std::size_t(index)).tree_cm3 = text; });
+        m_editor.type(
+            PlanEditor::Field::tree, index, tr("Saisir l'arbre et le socle"),
+            [index, text](auto& plan) { plan.lines.at(std::size_t(index)).tree_cm3 = text; });
         return;
     }
     const bool diameter = field == line->diameter;
@@ -482,10 +496,16 @@ void PlanWindow::insertLine(int index) {
     });
     connect(raw->count, &QSpinBox::valueChanged, this, [this, raw](int count) {
         const int index = indexOf(raw);
-        m_editor.type(PlanEditor::Field::count, index, tr("Changer le nombre"),
-                      [index, count](auto& plan) { plan.lines.at(std::size_t(index)).count = count; });
+        m_editor.type(
+            PlanEditor::Field::count, index, tr("Changer le nombre"),
+            [index, count](auto& plan) { plan.lines.at(std::size_t(index)).count = count; });
     });
 
+    for (QWidget* field :
+         {static_cast<QWidget*>(raw->diameter), static_cast<QWidget*>(raw->height),
+          static_cast<QWidget*>(raw->deduction), static_cast<QWidget*>(raw->count)}) {
+        keepUndoForThePlan(field);
+    }
     m_lines.insert(m_lines.begin() + index, std::move(line));
     for (QWidget* widget : raw->widgets()) {
         widget->show();
@@ -661,6 +681,22 @@ void PlanWindow::colourMasses() {
         palette.setColor(QPalette::Text, colour);
         mass->setPalette(palette);
     }
+}
+
+// A field would take Ctrl+Z for its own text; the plan's undo walks back every edit, typing
+// and choices alike, so the keys go to it.
+void PlanWindow::keepUndoForThePlan(QWidget* field) {
+    field->installEventFilter(this);
+}
+
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            return true;  // not taken by the field: the shortcut reaches the window's actions
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlanWindow::changeEvent(QEvent* event) {

@@ -3,6 +3,7 @@
 #include "../core_test_support.h"
 #include "calc/plan.h"
 #include "ui/number_format.h"
+#include "ui/plan_editor.h"
 #include "ui/plan_window.h"
 #include "ui/working_timer.h"
 #include "window_test_support.h"
@@ -11,6 +12,7 @@ namespace {
 
 // A plan window on its own catalogues in its own working directory, listed and shown.
 struct PlanLoaded {
+    PlanEditor editor;
     explicit PlanLoaded(const QByteArray& materials = kMaterials) {
         if (writeCatalogues(dir, materials, kFlasks)) {
             window.show();
@@ -19,7 +21,7 @@ struct PlanLoaded {
         }
     }
     TempWorkDir dir;
-    PlanWindow window;
+    PlanWindow window{editor};
     bool ok = false;
 };
 
@@ -35,6 +37,18 @@ T* field(QWidget& window, int line, const QString& column) {
 
 QComboBox* flaskOf(QWidget& window, int line) {
     return field<QComboBox>(window, line, QStringLiteral("Cylindre"));
+}
+
+// A text put in whole, as a paste would: the window hears it as typed.
+void enter(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    emit field->textEdited(text);
+}
+
+void turnOnSpecial(QWidget& window) {
+    auto* special = control<QGroupBox>(window, "specialGroup");
+    special->setChecked(true);
+    emit special->clicked(true);
 }
 
 // Gives the widget the focus and replaces its text by typing.
@@ -202,8 +216,8 @@ class TestPlanWindow : public QObject {
         PlanWindow& window = loaded.window;
         chooseWithKeys(control<QComboBox>(window, "materialList"), 0);
         arrowTo(flaskOf(window, 0), 1);  // 100 x 100
-        control<QGroupBox>(window, "specialGroup")->setChecked(true);
-        control<QLineEdit>(window, "concentration")->setText(QStringLiteral("25"));
+        turnOnSpecial(window);
+        enter(control<QLineEdit>(window, "concentration"), QStringLiteral("25"));
         const QStringList good = results(window);
         QVERIFY(!good.contains(QString()));
 
@@ -256,7 +270,7 @@ class TestPlanWindow : public QObject {
         };
         QVERIFY(!control(window, "removeLine")->isEnabled());
         typeInto(field(window, 0, QStringLiteral("Diamètre")), QStringLiteral("50"));
-        field(window, 0, QStringLiteral("Hauteur"))->setText(QStringLiteral("60"));
+        enter(field(window, 0, QStringLiteral("Hauteur")), QStringLiteral("60"));
         field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(2);
         press("duplicateLine", Qt::Key_U);
         press("addLine", Qt::Key_A);
@@ -360,7 +374,8 @@ class TestPlanWindow : public QObject {
     void missingAtStart() {
         TempWorkDir dir;
         QVERIFY(writeCatalogues(dir, QByteArray(), kFlasks));
-        PlanWindow window;
+        PlanEditor editor;
+        PlanWindow window(editor);
         window.show();
         ModalAnswers answers;
         answers.then(press(QMessageBox::Ok));
@@ -421,19 +436,19 @@ class TestPlanWindow : public QObject {
         QVERIFY(!save->isEnabled());
         chooseWithKeys(control<QComboBox>(window, "materialList"), 0);
         const auto fill = [&](int line, const char* diameter, const char* height, int count) {
-            field(window, line, QStringLiteral("Diamètre"))->setText(regionalText(diameter));
-            field(window, line, QStringLiteral("Hauteur"))->setText(regionalText(height));
+            enter(field(window, line, QStringLiteral("Diamètre")), regionalText(diameter));
+            enter(field(window, line, QStringLiteral("Hauteur")), regionalText(height));
             field<QSpinBox>(window, line, QStringLiteral("Nombre"))->setValue(count);
         };
         fill(0, "2 1/2", "3", 3);
-        field<QComboBox>(window, 0, QStringLiteral("Unité"))->setCurrentIndex(1);
-        field(window, 0, QStringLiteral("Arbre et socle (cm³)"))->setText(QStringLiteral("12"));
+        arrowTo(field<QComboBox>(window, 0, QStringLiteral("Unité")), 1);
+        enter(field(window, 0, QStringLiteral("Arbre et socle (cm³)")), QStringLiteral("12"));
         window.addFlaskLine();
         fill(1, "76.2", "101.6", 2);
         window.addFlaskLine();
         arrowTo(flaskOf(window, 2), 1);
-        control<QGroupBox>(window, "specialGroup")->setChecked(true);
-        control<QLineEdit>(window, "concentration")->setText(QStringLiteral("25"));
+        turnOnSpecial(window);
+        enter(control<QLineEdit>(window, "concentration"), QStringLiteral("25"));
         QVERIFY(save->isEnabled());
 
         const QString path = loaded.dir.path() + QStringLiteral("/fiche");
