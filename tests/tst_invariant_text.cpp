@@ -1,6 +1,3 @@
-#include <clocale>
-#include <locale>
-
 #include "core_test_support.h"
 #include "document/invariant_text.h"
 
@@ -19,89 +16,45 @@ const NumberFormat& formatNamed(const QString& name) {
     return name == "German" ? kGerman : kEnglish;
 }
 
+// A row of a conversion: the separator set's name, the text given and the text expected.
+void row(const char* name, const char* format, const char* given, const char* expected) {
+    QTest::newRow(name) << QString(format) << QString(given) << QString(expected);
+}
+
 }  // namespace
 
 class TestInvariantText : public QObject {
     Q_OBJECT
 
   private slots:
-    // Under LC_ALL=fr_FR.UTF-8 the C and C++ locales are French too: nothing may follow them.
-    void initTestCase() {
-        std::setlocale(LC_ALL, "");
-        try {
-            std::locale::global(std::locale(""));
-        } catch (const std::runtime_error&) {
-            // An unknown locale stays classic.
-        }
-    }
+    // Under LC_ALL=fr_FR.UTF-8 the process is French through and through: nothing may follow it.
+    void initTestCase() { useEnvironmentLocale(); }
 
     void toInvariant_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("invariant");
-        QTest::newRow("French comma") << "French"
-                                      << "76,2"
-                                      << "76.2";
-        QTest::newRow("French, a point typed") << "French"
-                                               << "76.2"
-                                               << "76.2";
-        QTest::newRow("French, narrow space groups") << "French"
-                                                     << "1\u202F234,5"
-                                                     << "1234.5";
-        QTest::newRow("French, a space groups") << "French"
-                                                << "1 234,5"
-                                                << "1234.5";
-        QTest::newRow("French, blanks around") << "French"
-                                               << " \t-0,5 "
-                                               << "-0.5";
-        QTest::newRow("French, exponent as typed") << "French"
-                                                   << "+1,5e-3"
-                                                   << "+1.5e-3";
-        QTest::newRow("English, comma groups") << "English"
-                                               << "1,234.5"
-                                               << "1234.5";
-        QTest::newRow("English, a comma is a group too") << "English"
-                                                         << "76,2"
-                                                         << "762";
-        QTest::newRow("German, point groups") << "German"
-                                              << "1.234,5"
-                                              << "1234.5";
-        QTest::newRow("exponent kept") << "English"
-                                       << "1E-05"
-                                       << "1E-05";
-        QTest::newRow("French, exponent kept") << "French"
-                                               << "1E-05"
-                                               << "1E-05";
-        QTest::newRow("separator last") << "French"
-                                        << "5,"
-                                        << "5.";
-        QTest::newRow("inch fraction") << "French"
-                                       << "2 1/2"
-                                       << "2 1/2";
-        QTest::newRow("inch fraction, blanks around") << "English"
-                                                      << "  2 1/2 "
-                                                      << "2 1/2";
-        QTest::newRow("vulgar fraction") << "French"
-                                         << "2½"
-                                         << "2½";
-        QTest::newRow("empty") << "French"
-                               << ""
-                               << "";
-        QTest::newRow("only blanks") << "English"
-                                     << "   "
-                                     << "";
-        QTest::newRow("a word") << "French"
-                                << "abc"
-                                << "abc";
-        QTest::newRow("a number and a unit") << "French"
-                                             << "76,2 mm"
-                                             << "76,2 mm";
-        QTest::newRow("two separators") << "French"
-                                        << "1,2,3"
-                                        << "1,2,3";
-        QTest::newRow("beyond a double, as typed") << "French"
-                                                   << "1e999"
-                                                   << "1e999";
+        row("French comma", "French", "76,2", "76.2");
+        row("French, a point typed", "French", "76.2", "76.2");
+        row("French, narrow space groups", "French", "1\u202F234,5", "1234.5");
+        row("French, a space groups", "French", "1 234,5", "1234.5");
+        row("French, blanks around", "French", " \t-0,5 ", "-0.5");
+        row("French, exponent as typed", "French", "+1,5e-3", "+1.5e-3");
+        row("English, comma groups", "English", "1,234.5", "1234.5");
+        row("English, a comma is a group too", "English", "76,2", "762");
+        row("German, point groups", "German", "1.234,5", "1234.5");
+        row("exponent kept", "English", "1E-05", "1E-05");
+        row("French, exponent kept", "French", "1E-05", "1E-05");
+        row("separator last", "French", "5,", "5.");
+        row("inch fraction", "French", "2 1/2", "2 1/2");
+        row("inch fraction, blanks around", "English", "  2 1/2 ", "2 1/2");
+        row("vulgar fraction", "French", "2½", "2½");
+        row("empty", "French", "", "");
+        row("only blanks", "English", "   ", "");
+        row("a word", "French", "abc", "abc");
+        row("a number and a unit", "French", "76,2 mm", "76,2 mm");
+        row("two separators", "French", "1,2,3", "1,2,3");
+        row("beyond a double, as typed", "French", "1e999", "1e999");
     }
 
     void toInvariant() {
@@ -116,36 +69,16 @@ class TestInvariantText : public QObject {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("invariant");
         QTest::addColumn<QString>("regional");
-        QTest::newRow("French") << "French"
-                                << "76.2"
-                                << "76,2";
-        QTest::newRow("English") << "English"
-                                 << "76.2"
-                                 << "76.2";
-        QTest::newRow("French exponent") << "French"
-                                         << "-1.5E+07"
-                                         << "-1,5E+07";
-        QTest::newRow("whole number") << "French"
-                                      << "38"
-                                      << "38";
-        QTest::newRow("inch fraction") << "French"
-                                       << "2 1/2"
-                                       << "2 1/2";
-        QTest::newRow("vulgar fraction") << "French"
-                                         << "2½"
-                                         << "2½";
-        QTest::newRow("empty") << "French"
-                               << ""
-                               << "";
-        QTest::newRow("already regional") << "French"
-                                          << "1,5"
-                                          << "1,5";
-        QTest::newRow("blanks are not invariant") << "French"
-                                                  << " 1.5"
-                                                  << " 1.5";
-        QTest::newRow("beyond a double") << "French"
-                                         << "1.5e999"
-                                         << "1.5e999";
+        row("French", "French", "76.2", "76,2");
+        row("English", "English", "76.2", "76.2");
+        row("French exponent", "French", "-1.5E+07", "-1,5E+07");
+        row("whole number", "French", "38", "38");
+        row("inch fraction", "French", "2 1/2", "2 1/2");
+        row("vulgar fraction", "French", "2½", "2½");
+        row("empty", "French", "", "");
+        row("already regional", "French", "1,5", "1,5");
+        row("blanks are not invariant", "French", " 1.5", " 1.5");
+        row("beyond a double", "French", "1.5e999", "1.5e999");
     }
 
     void toRegional() {

@@ -118,6 +118,19 @@ class TestPlanFile : public QObject {
         QCOMPARE(gypsomix::read_plan_file(kExampleFile), example());
     }
 
+    // docs/plan-file.md shows a file exactly as the program writes it.
+    void writesTheDocumentedExample() {
+        QFile page(QStringLiteral(GYPSOMIX_PLAN_FILE_PAGE));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QByteArray text = page.readAll();
+        const qsizetype start = text.indexOf("```json\n") + 8;
+        QVERIFY(start >= 8);
+        const QByteArray file = text.mid(start, text.indexOf("```", start) - start);
+        PlanDocument plan;
+        NO_PLAN_ERROR(plan = gypsomix::read_plan_file(view(file)));
+        QCOMPARE(written(plan), file);
+    }
+
     void read_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<PlanDocument>("plan");
