@@ -17,8 +17,6 @@ using OrderedJson = nlohmann::ordered_json;
 
 constexpr std::size_t material_values = 7;  // water %, mixing, gel, pourable, density, 1 h, 2 h
 constexpr std::size_t flask_values = 2;     // diameter and height in mm
-constexpr int most_lines = 999;
-constexpr int most_flasks = 999;
 // A plan nests five levels deep; a later writer's optional keys get room, a file built to
 // exhaust the reader does not.
 constexpr std::size_t deepest_nesting = 64;
@@ -300,8 +298,8 @@ DocumentLine read_line(const Json& json, const std::string& path) {
         line.unit = *unit == "in" ? LengthUnit::inch : LengthUnit::millimetre;
     }
     if (const Json* count = member(json, "count")) {
-        line.count = whole_in(*count, 1, most_flasks, child(path, "count"),
-                              "être un nombre entier de 1 à 999");
+        line.count = whole_in(*count, 1, plan_max_count, child(path, "count"),
+                              "être un nombre entier de 1 à " + decimal(plan_max_count));
     }
     read_text(json, "tree_cm3", path, line.tree_cm3);
     read_text(json, "pattern_g", path, line.pattern_g);
@@ -313,8 +311,8 @@ std::vector<DocumentLine> read_lines(const Json& root) {
     if (lines == nullptr) {
         refuse(PlanFileFault::wrong_kind, "il y manque « lines », la liste des cylindres");
     }
-    if (!lines->is_array() || lines->empty() || lines->size() > std::size_t(most_lines)) {
-        wrong_kind("lines", "être une liste de 1 à 999 lignes");
+    if (!lines->is_array() || lines->empty() || lines->size() > std::size_t(plan_max_lines)) {
+        wrong_kind("lines", "être une liste de 1 à " + decimal(plan_max_lines) + " lignes");
     }
     std::vector<DocumentLine> read;
     read.reserve(lines->size());
