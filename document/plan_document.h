@@ -65,9 +65,9 @@ struct BurnoutProgramme {
 
 struct Burnout {
     std::optional<BurnoutProgramme> programme;
-    std::string start_temperature;              // °C
-    std::string bench_rest_min;                 // minutes on the bench before the oven
-    std::string cast_at;                        // ISO 8601 with its UTC offset; empty: not set
+    std::string start_temperature;               // °C
+    std::string bench_rest_min;                  // minutes on the bench before the oven
+    std::string cast_at;                         // ISO 8601 with its UTC offset; empty: not set
     std::optional<std::string> oven_started_at;  // ISO 8601; none until the oven is started
 
     bool operator==(const Burnout&) const = default;

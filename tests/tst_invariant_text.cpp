@@ -16,9 +16,21 @@ const NumberFormat& formatNamed(const QString& name) {
     return name == "German" ? kGerman : kEnglish;
 }
 
-// A row of a conversion: the separator set's name, the text given and the text expected.
+// The conversions' tables: the separator set's name, the text given and the text expected.
+void conversionColumns() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("expected");
+}
 void row(const char* name, const char* format, const char* given, const char* expected) {
     QTest::newRow(name) << QString(format) << QString(given) << QString(expected);
+}
+template <class Conversion>
+void compareConversion(Conversion convert) {
+    QFETCH(QString, format);
+    QFETCH(QString, given);
+    QFETCH(QString, expected);
+    QCOMPARE(fromStd(convert(given.toStdString(), formatNamed(format))), expected);
 }
 
 }  // namespace
@@ -31,9 +43,7 @@ class TestInvariantText : public QObject {
     void initTestCase() { useEnvironmentLocale(); }
 
     void toInvariant_data() {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("invariant");
+        conversionColumns();
         row("French comma", "French", "76,2", "76.2");
         row("French, a point typed", "French", "76.2", "76.2");
         row("French, narrow space groups", "French", "1\u202F234,5", "1234.5");
@@ -57,18 +67,10 @@ class TestInvariantText : public QObject {
         row("beyond a double, as typed", "French", "1e999", "1e999");
     }
 
-    void toInvariant() {
-        QFETCH(QString, format);
-        QFETCH(QString, typed);
-        QFETCH(QString, invariant);
-        QCOMPARE(fromStd(gypsomix::to_invariant(typed.toStdString(), formatNamed(format))),
-                 invariant);
-    }
+    void toInvariant() { compareConversion(gypsomix::to_invariant); }
 
     void toRegional_data() {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("invariant");
-        QTest::addColumn<QString>("regional");
+        conversionColumns();
         row("French", "French", "76.2", "76,2");
         row("English", "English", "76.2", "76.2");
         row("French exponent", "French", "-1.5E+07", "-1,5E+07");
@@ -81,13 +83,7 @@ class TestInvariantText : public QObject {
         row("beyond a double", "French", "1.5e999", "1.5e999");
     }
 
-    void toRegional() {
-        QFETCH(QString, format);
-        QFETCH(QString, invariant);
-        QFETCH(QString, regional);
-        QCOMPARE(fromStd(gypsomix::to_regional(invariant.toStdString(), formatNamed(format))),
-                 regional);
-    }
+    void toRegional() { compareConversion(gypsomix::to_regional); }
 
     // What the file holds comes back unchanged from the window, under every separator set.
     void roundTrip_data() {
