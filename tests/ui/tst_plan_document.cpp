@@ -37,22 +37,6 @@ struct PlanSession {
     bool ok = false;
 };
 
-template <typename T = QLineEdit>
-T* field(QWidget& window, int line, const QString& column) {
-    for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->accessibleName() == column &&
-            widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)))
-            return qobject_cast<T*>(widget);
-    return nullptr;
-}
-
-void typeInto(QWidget* widget, const QString& text) {
-    widget->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(widget, Qt::Key_Delete);
-    QTest::keyClicks(widget, text);
-}
-
 QString regionalText(const char* text) {
     return QString::fromUtf8(text).replace(QLatin1Char('.'),
                                            QString::fromStdString(regionalNumberFormat().decimal));

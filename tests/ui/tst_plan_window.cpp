@@ -25,16 +25,6 @@ struct PlanLoaded {
     bool ok = false;
 };
 
-// A line's field, found as a screen reader finds it: by its column and its line.
-template <typename T = QLineEdit>
-T* field(QWidget& window, int line, const QString& column) {
-    for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->accessibleName() == column &&
-            widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)))
-            return qobject_cast<T*>(widget);
-    return nullptr;
-}
-
 QComboBox* flaskOf(QWidget& window, int line) {
     return field<QComboBox>(window, line, QStringLiteral("Cylindre"));
 }
@@ -49,14 +39,6 @@ void turnOnSpecial(QWidget& window) {
     auto* special = control<QGroupBox>(window, "specialGroup");
     special->setChecked(true);
     emit special->clicked(true);
-}
-
-// Gives the widget the focus and replaces its text by typing.
-void typeInto(QWidget* widget, const QString& text) {
-    widget->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(widget, Qt::Key_Delete);
-    QTest::keyClicks(widget, text);
 }
 
 // Alt and the underlined letter; a button answers with an animated click, a moment later.

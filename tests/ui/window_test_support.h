@@ -153,3 +153,21 @@ inline void clickOption(QRadioButton* option) {
 inline QString regional(QString text) {
     return text.replace(QLatin1Char(','), qgetenv("LANG").startsWith("fr") ? "," : ".");
 }
+
+// A plan line's field, found as a screen reader finds it: by its column and its line.
+template <typename T = QLineEdit>
+T* field(QWidget& window, int line, const QString& column) {
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->accessibleName() == column &&
+            widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)))
+            return qobject_cast<T*>(widget);
+    return nullptr;
+}
+
+// Gives the widget the focus and replaces its text by typing.
+inline void typeInto(QWidget* widget, const QString& text) {
+    widget->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_Delete);
+    QTest::keyClicks(widget, text);
+}
