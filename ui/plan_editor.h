@@ -28,6 +28,14 @@ class PlanEditor : public QObject {
         tree,
         pattern,
         notes,
+        metal_pattern_density,
+        metal_extra,
+        metal_button,
+        powder_price,
+        metal_price,
+        oven_start_temperature,
+        oven_bench_rest,
+        oven_cast_at,
     };
 
     explicit PlanEditor(QObject* parent = nullptr);
