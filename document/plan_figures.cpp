@@ -25,8 +25,7 @@ void metal_figures(const PlanDocument& plan, const NumberFormat& format, PlanFig
                                          to_regional(metal.extra_percent, format),
                                          to_regional(metal.button_g, format), lines, format);
         } catch (const PlanError& error) {
-            figures.metal_error = error;
-            return;  // no cost of a metal not known
+            figures.metal_error = error;  // and no metal: no cost of it, nor a total
         }
     }
     const std::string powder_price = to_regional(plan.prices.powder_per_kg, format);
@@ -51,7 +50,9 @@ void metal_figures(const PlanDocument& plan, const NumberFormat& format, PlanFig
         }
         figures.cost = cost;
     } catch (const PlanError& error) {
-        figures.metal_error = error;
+        if (!figures.metal_error) {  // the metal's fault comes first
+            figures.metal_error = error;
+        }
     }
 }
 

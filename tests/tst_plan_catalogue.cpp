@@ -308,6 +308,10 @@ class TestPlanCatalogue : public QObject {
             PlanDocument metalFault = example;
             metalFault.metal->extra_percent = "150";
             row("metal fault", metalFault,
+                "3128 1188 ; costs 39.10 - - ; error 5, field " +
+                    QByteArray::number(int(PlanField::metal_extra)));
+            metalFault.prices.powder_per_kg = "x";
+            row("metal fault before a price fault", metalFault,
                 "3128 1188 ; costs - - - ; error 5, field " +
                     QByteArray::number(int(PlanField::metal_extra)));
             PlanDocument priceFault = example;
