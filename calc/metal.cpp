@@ -1,9 +1,11 @@
 #include "calc/metal.h"
 
+#include <algorithm>
 #include <array>
 #include <boost/multiprecision/cpp_int.hpp>
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 #include "calc/checked_steps.h"
 #include "calc/plan_fault.h"
@@ -12,12 +14,61 @@
 namespace gypsomix {
 namespace {
 
-using boost::multiprecision::cpp_int;
-using Exact = boost::multiprecision::cpp_rational;
+// Whole numbers of any size, evaluated at once: no expression templates, whose references to
+// temporaries the static analysis cannot follow.
+using Integer = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
+                                              boost::multiprecision::et_off>;
+
+// An exact decimal number: digits × 10^exponent.
+struct Decimal {
+    Integer digits;
+    std::int64_t exponent = 0;
+};
+
+Integer power_of_ten(std::int64_t power) {
+    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(power));
+}
+
+// The digits of both written with the smaller exponent, so that they add and compare.
+std::pair<Integer, Integer> aligned(const Decimal& a, const Decimal& b) {
+    const std::int64_t low = std::min(a.exponent, b.exponent);
+    return {a.digits * power_of_ten(a.exponent - low), b.digits * power_of_ten(b.exponent - low)};
+}
+
+Decimal operator*(const Decimal& a, const Decimal& b) {
+    return {a.digits * b.digits, a.exponent + b.exponent};
+}
+
+Decimal operator+(const Decimal& a, const Decimal& b) {
+    const auto [x, y] = aligned(a, b);
+    return {x + y, std::min(a.exponent, b.exponent)};
+}
+
+bool operator>(const Decimal& a, const Decimal& b) {
+    const auto [x, y] = aligned(a, b);
+    return x > y;
+}
+
+Decimal whole(std::int64_t value) {
+    return {Integer(value), 0};
+}
+
+// a / b in whole numbers, rounded up or down, for a not negative and b above 0.
+Integer quotient(const Decimal& a, const Decimal& b, bool up) {
+    Integer n = a.digits;
+    Integer d = b.digits;
+    if (a.exponent >= b.exponent) {
+        n *= power_of_ten(a.exponent - b.exponent);
+    } else {
+        d *= power_of_ten(b.exponent - a.exponent);
+    }
+    return up ? (n + d - 1) / d : n / d;
+}
+
 using detail::plan_fault;
 
 // The figures of a plan stop below this: a per-flask mass, the metal to melt, a cost.
-const cpp_int kBeyond = 10'000'000;
+const Integer kBeyond = 10'000'000;
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -35,8 +86,8 @@ std::string whole_text(std::int64_t value) {
 
 // The digits and power of ten of a text the scanner has read as a number under `syntax`: its
 // digits one after another, the separators and groups left out.
-Exact decimal_value(std::string_view text, const NumberSyntax& syntax) {
-    cpp_int digits = 0;
+Decimal decimal_value(std::string_view text, const NumberSyntax& syntax) {
+    Integer digits = 0;
     std::int64_t decimals = 0;
     std::int64_t exponent = 0;
     bool negative = false;
@@ -68,17 +119,14 @@ Exact decimal_value(std::string_view text, const NumberSyntax& syntax) {
         ++at;
     }
     if (digits == 0) {
-        return 0;
+        return {};
     }
-    const std::int64_t power = (exponent_negative ? -exponent : exponent) - decimals;
-    const cpp_int scale =
-        boost::multiprecision::pow(cpp_int(10), unsigned(power < 0 ? -power : power));
-    Exact value = power < 0 ? Exact(digits, scale) : Exact(digits * scale);
-    return negative ? Exact(-value) : value;
+    return {negative ? Integer(-digits) : digits,
+            (exponent_negative ? -exponent : exponent) - decimals};
 }
 
 // The exact value of a field text, refused as the plan refuses a field.
-Exact field_value(std::string_view text, const NumberFormat& format, int line, PlanField field) {
+Decimal field_value(std::string_view text, const NumberFormat& format, int line, PlanField field) {
     const NumberSyntax syntax = strict_number_syntax(format);
     const NumberScan scan = scan_number(text, syntax);
     if (scan.stop == NumberStop::out_of_range) {
@@ -89,42 +137,35 @@ Exact field_value(std::string_view text, const NumberFormat& format, int line, P
         plan_fault(ErrorNumber::type_mismatch, line, field,
                    detail::refused_text(ErrorNumber::type_mismatch, text));
     }
-    Exact value = decimal_value(text, syntax);
+    Decimal value = decimal_value(text, syntax);
     // A number too small for a real: its digits would have to carry thousands of zeros.
-    if (value != 0 && scan.value == 0) {
+    if (value.digits != 0 && scan.value == 0) {
         plan_fault(ErrorNumber::overflow, line, field,
                    detail::refused_text(ErrorNumber::overflow, text));
     }
     return value;
 }
 
-Exact not_negative(std::string_view text, const NumberFormat& format, int line, PlanField field,
-                   const char* unit) {
-    Exact value = field_value(text, format, line, field);
-    if (value < 0) {
+Decimal not_negative(std::string_view text, const NumberFormat& format, int line, PlanField field,
+                     const char* unit) {
+    Decimal value = field_value(text, format, line, field);
+    if (value.digits < 0) {
         plan_fault(ErrorNumber::invalid_argument, line, field,
                    detail::quoted(text) + unit + " est négatif");
     }
     return value;
 }
 
-Exact positive_density(std::string_view text, const NumberFormat& format, PlanField field) {
-    Exact value = field_value(text, format, 0, field);
-    if (value <= 0) {
+Decimal positive_density(std::string_view text, const NumberFormat& format, PlanField field) {
+    Decimal value = field_value(text, format, 0, field);
+    if (value.digits <= 0) {
         plan_fault(ErrorNumber::invalid_argument, 0, field,
                    detail::quoted(text) + " n'est pas une densité, qui est plus grande que 0");
     }
     return value;
 }
 
-// The smallest whole number not below a value that is not negative.
-cpp_int ceiling(const Exact& value) {
-    const cpp_int& n = boost::multiprecision::numerator(value);
-    const cpp_int& d = boost::multiprecision::denominator(value);
-    return (n + d - 1) / d;
-}
-
-std::string grams_text(const cpp_int& grams) {
+std::string grams_text(const Integer& grams) {
     return whole_text(grams.convert_to<std::int64_t>());
 }
 
@@ -133,20 +174,23 @@ std::string grams_text(const cpp_int& grams) {
 MetalResult metal_masses(std::string_view metal_density, std::string_view pattern_density,
                          std::string_view extra_percent, std::string_view button_grams,
                          const std::vector<MetalLine>& lines, const NumberFormat& format) {
-    const Exact metal = positive_density(metal_density, format, PlanField::metal_density);
-    const Exact pattern = positive_density(pattern_density, format, PlanField::pattern_density);
-    const Exact extra = field_value(extra_percent, format, 0, PlanField::metal_extra);
-    if (extra < 0 || extra > 100) {
+    const Decimal metal = positive_density(metal_density, format, PlanField::metal_density);
+    const Decimal pattern = positive_density(pattern_density, format, PlanField::pattern_density);
+    const Decimal extra = field_value(extra_percent, format, 0, PlanField::metal_extra);
+    if (extra.digits < 0 || extra > whole(100)) {
         plan_fault(ErrorNumber::invalid_argument, 0, PlanField::metal_extra,
                    detail::quoted(extra_percent) + " % n'est pas entre 0 et 100");
     }
-    const Exact button = not_negative(button_grams, format, 0, PlanField::metal_button, " g");
-    // Grams of metal for a gram of pattern, sprues and button included.
-    const Exact factor = metal * (100 + extra) / (100 * pattern);
+    const Decimal button = not_negative(button_grams, format, 0, PlanField::metal_button, " g");
+    // One flask takes grams × factor / divisor + button, that is
+    // (grams × factor + button × divisor) / divisor.
+    const Decimal factor = metal * (whole(100) + extra);
+    const Decimal divisor = whole(100) * pattern;
+    const Decimal button_part = button * divisor;
 
     MetalResult result;
     result.per_flask.reserve(lines.size());
-    cpp_int total = 0;
+    Integer total = 0;
     bool any = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const MetalLine& line_of = lines[i];
@@ -160,10 +204,10 @@ MetalResult metal_masses(std::string_view metal_density, std::string_view patter
             result.per_flask.emplace_back();
             continue;
         }
-        const Exact grams =
+        const Decimal grams =
             not_negative(line_of.pattern_grams, format, line, PlanField::pattern, " g");
         // Rounded up: a flask melted short is a casting lost.
-        const cpp_int flask = ceiling(grams * factor + button);
+        const Integer flask = quotient(grams * factor + button_part, divisor, true);
         if (flask >= kBeyond) {
             plan_fault(ErrorNumber::overflow, line, PlanField::pattern,
                        "le métal d'un cylindre atteint 10 000 000 g");
@@ -190,32 +234,31 @@ std::string job_cost(std::string_view powder_grams, std::string_view powder_pric
     if (!powder_priced && !metal_priced) {
         return {};
     }
-    Exact powder_price;
-    Exact metal_price;
+    Decimal powder_price;
+    Decimal metal_price;
     if (powder_priced) {
         powder_price = not_negative(powder_price_per_kg, format, 0, PlanField::powder_price, "");
     }
     if (metal_priced) {
         metal_price = not_negative(metal_price_per_gram, format, 0, PlanField::metal_price, "");
     }
-    Exact cost = 0;
+    Decimal exact;  // in cents
     if (powder_priced) {
-        cost +=
-            not_negative(powder_grams, format, 0, PlanField::masses, " g") * powder_price / 1000;
+        const Decimal grams = not_negative(powder_grams, format, 0, PlanField::masses, " g");
+        exact = exact + grams * powder_price * Decimal{1, -1};  // 100 cents for 1000 g
     }
     if (metal_priced) {
-        cost += not_negative(metal_grams, format, 0, PlanField::metal_total, " g") * metal_price;
+        const Decimal grams = not_negative(metal_grams, format, 0, PlanField::metal_total, " g");
+        exact = exact + grams * metal_price * whole(100);
     }
     // Half a cent goes up, exactly: 0,125 is 0,13 as on the till.
-    const Exact half_up = cost * 100 + Exact(1, 2);
-    const cpp_int cents =
-        boost::multiprecision::numerator(half_up) / boost::multiprecision::denominator(half_up);
+    const Integer cents = quotient(exact * whole(2) + whole(1), whole(2), false);
     if (cents >= kBeyond * 100) {
         plan_fault(ErrorNumber::overflow, 0, PlanField::cost, "le coût atteint 10 000 000");
     }
-    const std::int64_t whole = cents.convert_to<std::int64_t>();
-    const std::string hundredths = whole_text(whole % 100);
-    return whole_text(whole / 100) + format.decimal + (whole % 100 < 10 ? "0" : "") + hundredths;
+    const std::int64_t amount = cents.convert_to<std::int64_t>();
+    const std::string hundredths = whole_text(amount % 100);
+    return whole_text(amount / 100) + format.decimal + (amount % 100 < 10 ? "0" : "") + hundredths;
 }
 
 }  // namespace gypsomix

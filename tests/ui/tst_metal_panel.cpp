@@ -33,19 +33,6 @@ struct MetalSession {
     bool ok = false;
 };
 
-// The README's three lines on the test catalogues' first material.
-gypsomix::PlanDocument threeLines() {
-    gypsomix::PlanDocument plan;
-    plan.material = gypsomix::CatalogueChoice{"Pl\u00e2tre \u00e0 bijoux",
-                                              {"38", "3", "10", "8", "1.8", "0.48", "0.55"}};
-    plan.water_percent = "38";
-    plan.lines = {{std::nullopt, "2 1/2", "3", gypsomix::LengthUnit::inch, 3, "12", ""},
-                  {std::nullopt, "76.2", "101.6", gypsomix::LengthUnit::millimetre, 2, "", ""},
-                  {gypsomix::CatalogueChoice{"Cylindre 100 \u00d7 100", {"100", "100"}}, "100",
-                   "100", gypsomix::LengthUnit::millimetre, 1, "", ""}};
-    return plan;
-}
-
 QString regionalText(const char* text) {
     return QString::fromUtf8(text).replace(QLatin1Char('.'),
                                            QString::fromStdString(regionalNumberFormat().decimal));
@@ -95,23 +82,8 @@ QStringList metalOfCore(QWidget& panel, const gypsomix::PlanDocument& plan) {
     return shown << fromStd(result.total);
 }
 
-QList<QWidget*> marked(QWidget& panel) {
-    QList<QWidget*> widgets;
-    for (QWidget* widget : panel.findChildren<QWidget*>())
-        if (widget->property("fault").toBool())
-            widgets << widget;
-    return widgets;
-}
-
 QString message(QWidget& panel) {
     return control<QLabel>(panel, "metalMessage")->text();
-}
-
-QString pdfTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace
