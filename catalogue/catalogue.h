@@ -27,6 +27,12 @@ struct CylindreRecord {
     static constexpr int fields = 3;
 };
 
+// Metal catalogue: name, density (g/cm³).
+struct MetalRecord {
+    static constexpr const char* path = "Data/Metal.txt";
+    static constexpr int fields = 2;
+};
+
 // Calls `emit` with every record's first field, trimmed of spaces, and its 0-based position in
 // the file, in file order. The name may be moved from. Nothing is kept between two calls, so a
 // window can build its list straight from the file whatever the file's size.

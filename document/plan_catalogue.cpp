@@ -17,6 +17,7 @@ const char* const material_value_names[] = {
     "densité",      "expansion à 1 heure", "expansion à 2 heures",
 };
 const char* const flask_value_names[] = {"diamètre", "hauteur"};
+const char* const metal_value_names[] = {"densité"};
 
 // Today's records by name, each read once: the first entry of a name is the one a list finds.
 class Catalogue {
@@ -132,6 +133,28 @@ void match_flasks(PlanDocument& plan, CatalogueMatch& match, const NumberFormat&
     }
 }
 
+void match_metal(PlanDocument& plan, CatalogueMatch& match, const NumberFormat& format) {
+    MetalChoice& metal = *plan.metal;
+    const auto record = find_record(MetalRecord::path, MetalRecord::fields, metal.name);
+    if (!record) {
+        match.notes.push_back("Le métal " + detail::quoted(metal.name) +
+                              " n'est plus dans le catalogue : choisissez un métal.");
+        plan.metal.reset();
+        match.changed = true;
+        return;
+    }
+    const std::vector<std::string> now = invariant_values(*record);
+    if (now != std::vector<std::string>{metal.density}) {
+        match.notes.push_back("Le métal " + detail::quoted(metal.name) +
+                              " a changé dans le catalogue depuis l'enregistrement du plan (" +
+                              differences({metal.density}, now, metal_value_names,
+                                          std::size(metal_value_names), format) +
+                              ") : sa densité d'aujourd'hui est prise.");
+        metal.density = now.empty() ? std::string() : now.front();
+        match.changed = true;
+    }
+}
+
 }  // namespace
 
 std::optional<std::vector<FieldValue>> find_record(const char* path, int fields,
@@ -169,6 +192,13 @@ CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format) 
             match.changed = match.changed || found.changed;
         } catch (const RunTimeError& error) {
             match.notes.push_back(unreadable(CylindreRecord::path, error));
+        }
+    }
+    if (plan.metal) {
+        try {
+            match_metal(plan, match, format);
+        } catch (const RunTimeError& error) {
+            match.notes.push_back(unreadable(MetalRecord::path, error));
         }
     }
     return match;

@@ -106,6 +106,31 @@ QString shown(const PlanFigures& figures) {
         .append(left == " | " ? "" : ", beside " + left);
 }
 
+// The metal choice, and the metal's figures beside the masses: each line's metal for one flask
+// ("-" without a pattern), the metal to melt, the costs ("-" where not given), and the fault
+// of the metal or the prices.
+QString shown(const std::optional<MetalChoice>& metal) {
+    return metal ? fromStd(metal->name) + " [" + fromStd(metal->density) + "]" : "none";
+}
+QString shownMetal(const PlanFigures& figures) {
+    const auto dash = [](const std::string& text) { return text.empty() ? "-" : fromStd(text); };
+    QStringList parts = {dash(figures.result.masses.powder) + " " +
+                         dash(figures.result.masses.water)};
+    if (figures.metal) {
+        QStringList flasks;
+        for (const std::string& grams : figures.metal->per_flask)
+            flasks << dash(grams);
+        parts << flasks.join(' ') + " | " + dash(figures.metal->total);
+    }
+    const JobCosts& cost = figures.cost;
+    parts << "costs " + dash(cost.powder) + " " + dash(cost.metal) + " " + dash(cost.total);
+    if (figures.metal_error)
+        parts << QString("error %1, field %2")
+                     .arg(figures.metal_error->number())
+                     .arg(int(figures.metal_error->field()));
+    return parts.join(" ; ");
+}
+
 // A format where the point groups: an invariant "76.2" read as typed there would be 762.
 const NamedFormat kFigureFormats[] = {kFormats[0], kFormats[1], {"German", {",", "."}}};
 
@@ -205,6 +230,117 @@ class TestPlanCatalogue : public QObject {
         QCOMPARE(match.changed, changed);
         QCOMPARE(shown(saved), shown(after));
         QVERIFY(saved == after);  // counts, trees, patterns and the job's fields too
+    }
+
+    // The metal is matched by name like the material: kept, given today's density, or dropped;
+    // an unreadable catalogue keeps it as saved.
+    void metalMatching_data() {
+        QTest::addColumn<QByteArray>("metals");  // Data/Metal.txt; empty: no such file
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("after");
+        const QByteArray metals = "\"Argent 925\",10.36\r\n\"Or jaune 18 carats (750)\",15.58\r\n";
+        QTest::newRow("found as saved") << metals << ""
+                                        << "Argent 925 [10.36]";
+        QTest::newRow("another density")
+            << QByteArray(metals).replace("10.36", "10.4")
+            << "Le métal « Argent 925 » a changé…(densité 10.36 → 10.4)"
+            << "Argent 925 [10.4]";
+        QTest::newRow("gone") << metals.mid(metals.indexOf("\"Or"))
+                              << "Le métal « Argent 925 » n'est plus dans le catalogue"
+                              << "none";
+        QTest::newRow("Data/Metal.txt missing")
+            << QByteArray()
+            << "Le catalogue Data/Metal.txt n'a pas pu être lu (erreur d'exécution 53"
+            << "Argent 925 [10.36]";
+        QTest::newRow("broken after the metal")
+            << metals + "\"Bronze\",1E+999\r\n"
+            << "Data/Metal.txt n'a pas pu être lu (erreur d'exécution 6 "
+            << "Argent 925 [10.36]";
+    }
+    void metalMatching() {
+        QFETCH(QByteArray, metals);
+        QFETCH(QString, notes);
+        QFETCH(QString, after);
+        TempWorkDir dir;
+        QVERIFY(metals.isEmpty() || dir.write("Data/Metal.txt", metals));
+        PlanDocument saved = plan({}, {line({}, "100", "100")});
+        saved.metal = MetalChoice{"Argent 925", "10.36", "0.95", "12", "2"};
+        PlanDocument expected = saved;
+        CatalogueMatch match;
+        NO_ERROR(match = match_catalogues(saved, NumberFormat{}));
+        QCOMPARE(notesAgainst(match.notes, notes.split(" | ", Qt::SkipEmptyParts)), notes);
+        QCOMPARE(shown(saved.metal), after);
+        QCOMPARE(match.changed, after != shown(expected.metal));
+        // The pattern's density, the extra and the button stay with a metal kept.
+        if (saved.metal) {
+            expected.metal->density = saved.metal->density;
+            QVERIFY(saved == expected);
+        }
+    }
+
+    // The metal and the costs beside the masses of the README's plan, 9,6 g of wax on each of
+    // its three 2½ × 3 po trees, Argent 925: 9,6 × 10,36 × 1,1 = 109,4016, so 110 g a flask and
+    // 330 g to melt; 3128 g of powder at 12,50 a kg and 330 g at 0,85 a gram. A fault of the
+    // metal or the prices empties what follows from it, never the masses.
+    void metalFigures_data() {
+        QTest::addColumn<PlanDocument>("document");
+        QTest::addColumn<QString>("figures");
+        QTest::addColumn<int>("format");  // in kFigureFormats
+        for (int f = 0; f < 3; ++f) {
+            const auto row = [&](const char* name, const PlanDocument& document,
+                                 const QByteArray& figures) {
+                QTest::addRow("%s / %s", name, kFigureFormats[f].name)
+                    << document
+                    << QString::fromUtf8(localised(figures.constData(), kFigureFormats[f].format))
+                    << f;
+            };
+            const CatalogueChoice plaster{"Plâtre", {"40", "3", "10", "8", "1.8", "0.48", "0.55"}};
+            PlanDocument example = plan(plaster, {{{}, "2 1/2", "3", in, 3, "12", "9.6"},
+                                                  {{}, "76.2", "101.6", mm, 2, "", ""},
+                                                  {{}, "100", "100", mm, 1, "", ""}});
+            example.margin = 0;
+            example.metal = MetalChoice{"Argent 925", "10.36"};
+            example.prices = {"12.5", "0.85"};
+            row("README plan", example, "3128 1188 ; 110 - - | 330 ; costs 39.10 280.50 319.60");
+            PlanDocument noPrice = example;
+            noPrice.prices = {};
+            row("no price", noPrice, "3128 1188 ; 110 - - | 330 ; costs - - -");
+            PlanDocument metalFault = example;
+            metalFault.metal->extra_percent = "150";
+            row("metal fault", metalFault,
+                "3128 1188 ; costs 39.10 - - ; error 5, field " +
+                    QByteArray::number(int(PlanField::metal_extra)));
+            metalFault.prices.powder_per_kg = "x";
+            row("metal fault before a price fault", metalFault,
+                "3128 1188 ; costs - - - ; error 5, field " +
+                    QByteArray::number(int(PlanField::metal_extra)));
+            PlanDocument priceFault = example;
+            priceFault.prices.metal_per_g = "0,85 €";
+            row("price fault", priceFault,
+                "3128 1188 ; 110 - - | 330 ; costs - - - ; error 13, field " +
+                    QByteArray::number(int(PlanField::metal_price)));
+            PlanDocument planFault = example;
+            planFault.lines[1].diameter = "";
+            row("plan fault", planFault, "- - ; 110 - - | 330 ; costs - 280.50 -");
+            PlanDocument noMetal = example;
+            noMetal.metal.reset();
+            row("no metal", noMetal, "3128 1188 ; costs 39.10 - -");
+            noMetal.prices.metal_per_g = "";
+            row("no metal, no metal price", noMetal, "3128 1188 ; costs 39.10 - 39.10");
+            PlanDocument noMaterial = example;
+            noMaterial.material.reset();
+            noMaterial.prices.powder_per_kg = " ";
+            row("no material, no powder price", noMaterial,
+                "- - ; 110 - - | 330 ; costs - 280.50 280.50");
+        }
+    }
+    void metalFigures() {
+        QFETCH(PlanDocument, document);
+        QFETCH(QString, figures);
+        QFETCH(int, format);
+        PlanFigures worked;
+        NO_ERROR(worked = plan_figures(document, kFigureFormats[format].format));
+        QCOMPARE(shownMetal(worked), figures);
     }
 
     // The figures follow from the document alone, in the regional form: the job's fields and

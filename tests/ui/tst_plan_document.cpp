@@ -51,19 +51,6 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// The three-line plan of the README, on the test catalogues' first material.
-gypsomix::PlanDocument threeLines() {
-    gypsomix::PlanDocument plan;
-    plan.material = gypsomix::CatalogueChoice{"Pl\u00e2tre \u00e0 bijoux",
-                                              {"38", "3", "10", "8", "1.8", "0.48", "0.55"}};
-    plan.water_percent = "38";
-    plan.lines = {{std::nullopt, "2 1/2", "3", gypsomix::LengthUnit::inch, 3, "12", ""},
-                  {std::nullopt, "76.2", "101.6", gypsomix::LengthUnit::millimetre, 2, "", ""},
-                  {gypsomix::CatalogueChoice{"Cylindre 100 \u00d7 100", {"100", "100"}}, "100",
-                   "100", gypsomix::LengthUnit::millimetre, 1, "", ""}};
-    return plan;
-}
-
 QStringList results(QWidget& window) {
     QStringList texts;
     for (const char* name : {"totalVolume", "powderMass", "waterMass", "specialMass", "splitWater"})
@@ -94,13 +81,6 @@ Run runPlanProgram(const QStringList& arguments, const QString& folder) {
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
-}
-
-QString pdfTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The child of the recovery test: opens a saved plan, edits it through the window, waits for

@@ -58,14 +58,6 @@ QString regionalText(const char* text) {
                                            QString::fromStdString(regionalNumberFormat().decimal));
 }
 
-QList<QWidget*> marked(QWidget& window) {
-    QList<QWidget*> widgets;
-    for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->property("fault").toBool())
-            widgets << widget;
-    return widgets;
-}
-
 QStringList results(QWidget& window) {
     QStringList texts;
     for (const char* name : {"totalVolume", "powderMass", "waterMass", "specialMass", "splitWater"})
@@ -79,14 +71,6 @@ QString message(QWidget& window) {
 
 QString reportHeading(int number) {
     return QStringLiteral("Erreur d'exécution %1\n").arg(number);
-}
-
-// What a poppler tool prints for a file; a missing tool fails the comparison that follows.
-QString pdfTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace

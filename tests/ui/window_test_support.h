@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <functional>
 
+#include "document/plan_document.h"
 #include "ui/application.h"
 #include "ui/selection.h"
 #include "workdir.h"
@@ -170,4 +171,34 @@ inline void typeInto(QWidget* widget, const QString& text) {
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(widget, Qt::Key_Delete);
     QTest::keyClicks(widget, text);
+}
+
+// The fields a window has framed in red as faults.
+inline QList<QWidget*> marked(QWidget& window) {
+    QList<QWidget*> widgets;
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->property("fault").toBool())
+            widgets << widget;
+    return widgets;
+}
+
+// What a poppler tool prints for a file; a missing tool fails the comparison that follows.
+inline QString pdfTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The three-line plan of the README, on the test catalogues' first material.
+inline gypsomix::PlanDocument threeLines() {
+    gypsomix::PlanDocument plan;
+    plan.material = gypsomix::CatalogueChoice{"Pl\u00e2tre \u00e0 bijoux",
+                                              {"38", "3", "10", "8", "1.8", "0.48", "0.55"}};
+    plan.water_percent = "38";
+    plan.lines = {{std::nullopt, "2 1/2", "3", gypsomix::LengthUnit::inch, 3, "12", ""},
+                  {std::nullopt, "76.2", "101.6", gypsomix::LengthUnit::millimetre, 2, "", ""},
+                  {gypsomix::CatalogueChoice{"Cylindre 100 \u00d7 100", {"100", "100"}}, "100",
+                   "100", gypsomix::LengthUnit::millimetre, 1, "", ""}};
+    return plan;
 }
