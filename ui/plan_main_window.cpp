@@ -14,12 +14,14 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "catalogue/catalogue.h"
 #include "document/plan_catalogue.h"
+#include "ui/metal_panel.h"
 #include "ui/number_format.h"
 #include "ui/pictures.h"
 #include "ui/plan_files.h"
@@ -72,9 +74,15 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     m_noticeBar->setAutoFillBackground(true);
     m_noticeBar->setBackgroundRole(QPalette::AlternateBase);
     m_noticeBar->hide();
-    m_view = new PlanWindow(m_editor, central);
+    // The plan, then what follows from its flasks: the metal to melt.
+    m_tabs = new QTabWidget(central);
+    m_tabs->setDocumentMode(true);
+    m_view = new PlanWindow(m_editor, m_tabs);
+    m_tabs->addTab(m_view, QStringLiteral("Plan"));
+    m_metal = new MetalPanel(m_editor, m_settings, m_tabs);
+    m_tabs->addTab(m_metal, QStringLiteral("Métal"));
     layout->addWidget(m_noticeBar);
-    layout->addWidget(m_view, 1);
+    layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
 
     createMenus();
@@ -145,6 +153,7 @@ void PlanMainWindow::createMenus() {
 
 void PlanMainWindow::start() {
     m_view->loadCatalogues();
+    m_metal->loadCatalogue();
     if (!m_autosave.claim()) {
         return;
     }

@@ -9,8 +9,10 @@
 #include "ui/plan_autosave.h"
 #include "ui/plan_editor.h"
 
+class MetalPanel;
 class PlanWindow;
 class QLabel;
+class QTabWidget;
 class QMenu;
 class QWidget;
 
@@ -67,7 +69,9 @@ class PlanMainWindow : public QMainWindow {
     PlanEditor m_editor;
     PlanAutosave m_autosave;
     QSettings m_settings;
+    QTabWidget* m_tabs = nullptr;
     PlanWindow* m_view = nullptr;
+    MetalPanel* m_metal = nullptr;
     QWidget* m_noticeBar = nullptr;
     QLabel* m_notice = nullptr;
     QMenu* m_recentMenu = nullptr;
