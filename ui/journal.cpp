@@ -320,9 +320,15 @@ Journal::Opened Journal::open(bool readOnly, QString& fault) {
     }
     // Readers never wait for a writer, and a cast cut short by a crash leaves only its own
     // frames in the log, which the next opening drops.
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
-        (query.next() && query.value(0).toString() != QStringLiteral("wal"))) {
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) {
         return failed();
+    }
+    if (query.next() && query.value(0).toString() != QStringLiteral("wal")) {
+        fault = QStringLiteral(
+                    "le dossier « %1 » ne permet pas à SQLite de tenir son journal "
+                    "d'écriture (mode WAL).")
+                    .arg(native(QFileInfo(m_path).absolutePath()));
+        return Opened::failed;
     }
     query.finish();
     if (version < kVersion) {
@@ -527,11 +533,12 @@ QString Journal::remove(qint64 id) {
 
 QString exportJournalCsv(const Journal& journal, const QString& path,
                          const gypsomix::NumberFormat& format) {
-    const QString cannot =
-        QStringLiteral("Le journal des coulées n'a pas été exporté dans « %1 » : %2")
-            .arg(native(path));
+    const auto cannot = [&](const QString& why) {
+        return QStringLiteral("Le journal des coulées n'a pas été exporté dans « %1 » : %2")
+            .arg(native(path), why);
+    };
     if (journal.state() == Journal::State::unavailable) {
-        return cannot.arg(QStringLiteral("il n'est pas disponible."));
+        return cannot(QStringLiteral("il n'est pas disponible."));
     }
     // Spreadsheets split on `;` where the comma is the decimal separator.
     const QChar separator = format.decimal == "," ? QLatin1Char(';') : QLatin1Char(',');
@@ -574,7 +581,7 @@ QString exportJournalCsv(const Journal& journal, const QString& path,
     const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return cannot.arg(file.errorString());
+        return cannot(file.errorString());
     }
     return {};
 }
