@@ -531,6 +531,16 @@ QString Journal::remove(qint64 id) {
     return {};
 }
 
+QString recordCast(Journal& journal, const gypsomix::PlanDocument& plan,
+                   const gypsomix::PlanFigures& figures, const std::optional<QDateTime>& mixedAt) {
+    const auto recorded = journal.record(plan, figures, mixedAt);
+    if (const auto* why = std::get_if<QString>(&recorded)) {
+        return *why;
+    }
+    return QStringLiteral("Coulée consignée dans le journal des coulées (n° %1).")
+        .arg(std::get<qint64>(recorded));
+}
+
 QString exportJournalCsv(const Journal& journal, const QString& path,
                          const gypsomix::NumberFormat& format) {
     const auto cannot = [&](const QString& why) {

@@ -128,6 +128,11 @@ class Journal : public QObject {
     QString m_fault;  // why nothing can be written, when so
 };
 
+// « Consigner la coulée »: records the plan as it stands and returns what the plan window says,
+// that the cast is recorded or why it is not.
+QString recordCast(Journal& journal, const gypsomix::PlanDocument& plan,
+                   const gypsomix::PlanFigures& figures, const std::optional<QDateTime>& mixedAt);
+
 // Writes every cast of the journal, oldest first, as CSV for a spreadsheet: UTF-8 with a
 // byte-order mark, French headers, decimals under `format`, separated by `;` where the decimal
 // separator is a comma and by `,` elsewhere. Written whole or not at all; returns why not, or

@@ -224,6 +224,13 @@ class TestJournal : public QObject {
         if (!material)
             plan.material.reset();
         const auto result = record(journal, plan);
+        // What the plan window says of it.
+        const QString said =
+            recordCast(journal, plan, gypsomix::plan_figures(plan, regionalNumberFormat()), {});
+        QCOMPARE(said, why.isEmpty() ? QStringLiteral("Coulée consignée dans le journal des "
+                                                      "coulées (n° %1).")
+                                           .arg(std::get<qint64>(result) + 1)
+                                     : refusal(result));
         if (!why.isEmpty()) {
             QVERIFY2(refusal(result).startsWith(
                          QStringLiteral("La coulée ne peut pas être consignée : ") + why),
