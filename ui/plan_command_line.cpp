@@ -6,6 +6,7 @@
 
 #include "document/plan_catalogue.h"
 #include "ui/application.h"
+#include "ui/journal.h"
 #include "ui/number_format.h"
 #include "ui/plan_files.h"
 #include "ui/plan_main_window.h"
@@ -63,7 +64,8 @@ bool planShowsNoWindow(int argc, char* argv[]) {
         if (arg == "--") {
             return false;
         }
-        if (arg == "--pdf" || arg.starts_with("--pdf=") || arg == "--help" || arg == "-h" ||
+        if (arg == "--pdf" || arg.starts_with("--pdf=") || arg == "--export-journal" ||
+            arg.starts_with("--export-journal=") || arg == "--help" || arg == "-h" ||
             arg == "--help-all" || arg == "--version" || arg == "-v") {
             return true;
         }
@@ -83,6 +85,12 @@ int runPlan(QApplication& app) {
                        "et quitte, sans ouvrir de fenêtre."),
         QStringLiteral("fiche.pdf"));
     parser.addOption(pdf);
+    const QCommandLineOption exportJournal(
+        QStringLiteral("export-journal"),
+        QStringLiteral("Écrit le journal des coulées en CSV dans <journal.csv> et quitte, sans "
+                       "ouvrir de fenêtre."),
+        QStringLiteral("journal.csv"));
+    parser.addOption(exportJournal);
     parser.addPositionalArgument(QStringLiteral("plan"),
                                  QStringLiteral("Le plan de coulée à ouvrir (.gypsoplan)."),
                                  QStringLiteral("[plan]"));
@@ -98,6 +106,18 @@ int runPlan(QApplication& app) {
     const QStringList plans = parser.positionalArguments();
     if (plans.size() > 1) {
         return fail(kUnreadable, QStringLiteral("un seul plan à la fois."));
+    }
+    if (parser.isSet(exportJournal)) {
+        Journal journal(
+            QDir(PlanPlaces::user().dataFolder).filePath(QStringLiteral("journal.sqlite")));
+        const QString why = exportJournalCsv(journal, parser.value(exportJournal));
+        if (!why.isEmpty()) {
+            return fail(kUnreadable, why);
+        }
+        if (!journal.notice().isEmpty()) {
+            say(journal.notice());
+        }
+        return 0;
     }
     if (parser.isSet(pdf)) {
         if (plans.isEmpty()) {

@@ -21,6 +21,7 @@
 
 #include "catalogue/catalogue.h"
 #include "document/plan_catalogue.h"
+#include "ui/journal_window.h"
 #include "ui/metal_panel.h"
 #include "ui/number_format.h"
 #include "ui/pictures.h"
@@ -45,7 +46,8 @@ PlanPlaces PlanPlaces::user() {
 PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     : QMainWindow(parent),
       m_autosave(m_editor, places.dataFolder),
-      m_settings(places.settingsFile, QSettings::IniFormat) {
+      m_settings(places.settingsFile, QSettings::IniFormat),
+      m_journal(QDir(places.dataFolder).filePath(QStringLiteral("journal.sqlite"))) {
     setObjectName(QStringLiteral("Plan de coulée"));
     setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64}));
 
@@ -62,6 +64,14 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     m_notice->setObjectName(QStringLiteral("notice"));
     m_notice->setWordWrap(true);
     m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_noticeAction = new QPushButton(m_noticeBar);
+    m_noticeAction->setObjectName(QStringLiteral("noticeAction"));
+    m_noticeAction->hide();
+    connect(m_noticeAction, &QPushButton::clicked, this, [this] {
+        if (auto act = std::exchange(m_onNoticeAction, {})) {
+            act();
+        }
+    });
     auto* dismiss = new QToolButton(m_noticeBar);
     dismiss->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     dismiss->setAutoRaise(true);
@@ -70,6 +80,7 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     connect(dismiss, &QToolButton::clicked, this, [this] { showNotice(QString()); });
     bar->addWidget(icon, 0, Qt::AlignTop);
     bar->addWidget(m_notice, 1);
+    bar->addWidget(m_noticeAction, 0, Qt::AlignTop);
     bar->addWidget(dismiss, 0, Qt::AlignTop);
     m_noticeBar->setAutoFillBackground(true);
     m_noticeBar->setBackgroundRole(QPalette::AlternateBase);
@@ -125,6 +136,20 @@ void PlanMainWindow::createMenus() {
     QAction* remove =
         edit->addAction(QStringLiteral("Supprimer la ligne"), m_view, &PlanWindow::removeFlaskLine);
 
+    QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
+    QAction* record = journal->addAction(QStringLiteral("&Consigner la coulée"), this,
+                                         &PlanMainWindow::recordCast);
+    journal->addAction(QStringLiteral("&Journal des coulées"), this, &PlanMainWindow::showJournal);
+    connect(m_view, &PlanWindow::recordRequested, this, &PlanMainWindow::recordCast);
+    // Water has met powder: the cast is offered to the journal, one click away, no dialog.
+    connect(m_view, &PlanWindow::timerStarted, this, [this] {
+        if (m_journal.state() == Journal::State::writable) {
+            showNotice(
+                QStringLiteral("Minuterie démarrée : consigner cette coulée dans le journal ?"),
+                QStringLiteral("Consigner la coulée"), [this] { recordCast(); });
+        }
+    });
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Ai&de"));
     help->addAction(QStringLiteral("Ouvrir le dossier des &catalogues"), this, [] {
         // The catalogues are read from the folder the program was started in.
@@ -140,11 +165,12 @@ void PlanMainWindow::createMenus() {
     });
 
     // What needs the masses, or a second line, is offered only when there is one.
-    const auto follow = [this, print, pdf, remove] {
+    const auto follow = [this, print, pdf, remove, record] {
         const auto& figures = m_view->figures();
         const bool sheet = figures.has_material && !figures.error;
         print->setEnabled(sheet);
         pdf->setEnabled(sheet);
+        record->setEnabled(m_journal.state() == Journal::State::writable);
         remove->setEnabled(m_editor.plan().lines.size() > 1);
     };
     connect(&m_editor, &PlanEditor::changed, this, follow);
@@ -154,6 +180,9 @@ void PlanMainWindow::createMenus() {
 void PlanMainWindow::start() {
     m_view->loadCatalogues();
     m_metal->loadCatalogue();
+    if (!m_journal.notice().isEmpty()) {
+        showNotice(m_journal.notice());
+    }
     if (!m_autosave.claim()) {
         return;
     }
@@ -330,9 +359,42 @@ QString PlanMainWindow::notice() const {
     return m_noticeBar->isHidden() ? QString() : m_notice->text();
 }
 
-void PlanMainWindow::showNotice(const QString& text) {
+void PlanMainWindow::showNotice(const QString& text, const QString& action,
+                                std::function<void()> onAction) {
     m_notice->setText(text);
     m_noticeBar->setVisible(!text.isEmpty());
+    m_noticeAction->setText(action);
+    m_noticeAction->setVisible(!action.isEmpty());
+    m_onNoticeAction = std::move(onAction);
+}
+
+void PlanMainWindow::recordCast() {
+    showNotice(::recordCast(m_journal, m_editor.plan(), m_view->figures(), m_view->mixedAt()));
+}
+
+void PlanMainWindow::showJournal() {
+    if (!m_journalWindow) {
+        m_journalWindow = new JournalWindow(m_journal, this);
+        // A cast opened again is a new plan, not saved yet, in today's catalogues.
+        connect(m_journalWindow, &JournalWindow::openAsPlan, this,
+                [this](const gypsomix::PlanDocument& opened) {
+                    if (!maybeSave()) {
+                        return;
+                    }
+                    auto plan = opened;
+                    QStringList notes;
+                    for (const auto& note :
+                         gypsomix::match_catalogues(plan, regionalNumberFormat()).notes) {
+                        notes << QString::fromStdString(note);
+                    }
+                    takeOpened(std::move(plan), QString(), true, notes);
+                    raise();
+                    activateWindow();
+                });
+    }
+    m_journalWindow->show();
+    m_journalWindow->raise();
+    m_journalWindow->activateWindow();
 }
 
 void PlanMainWindow::closeEvent(QCloseEvent* event) {

@@ -4,14 +4,18 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
+#include "ui/journal.h"
 #include "ui/plan_autosave.h"
 #include "ui/plan_editor.h"
 
+class JournalWindow;
 class MetalPanel;
 class PlanWindow;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QMenu;
 class QWidget;
@@ -34,6 +38,7 @@ class PlanMainWindow : public QMainWindow {
     ~PlanMainWindow() override;
 
     PlanEditor& editor() { return m_editor; }
+    Journal& journal() { return m_journal; }
     PlanWindow& planWindow() { return *m_view; }
     QString filePath() const { return m_filePath; }
     QStringList recentFiles() const;
@@ -52,6 +57,10 @@ class PlanMainWindow : public QMainWindow {
 
     // The note above the plan: a plan taken back, or catalogue values changed since saving.
     QString notice() const;
+    // « Consigner la coulée »: the plan and its figures into the journal, and the window says
+    // what came of it.
+    void recordCast();
+    void showJournal();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,18 +71,24 @@ class PlanMainWindow : public QMainWindow {
     void setFilePath(const QString& path);
     void addRecent(const QString& path);
     void fillRecentMenu();
-    void showNotice(const QString& text);
+    // A note; with `action`, a button in it that does the one thing the note offers.
+    void showNotice(const QString& text, const QString& action = QString(),
+                    std::function<void()> onAction = {});
     void takeOpened(gypsomix::PlanDocument plan, const QString& path, bool modified,
                     QStringList notes);
 
     PlanEditor m_editor;
     PlanAutosave m_autosave;
     QSettings m_settings;
+    Journal m_journal;
+    JournalWindow* m_journalWindow = nullptr;
     QTabWidget* m_tabs = nullptr;
     PlanWindow* m_view = nullptr;
     MetalPanel* m_metal = nullptr;
     QWidget* m_noticeBar = nullptr;
     QLabel* m_notice = nullptr;
+    QPushButton* m_noticeAction = nullptr;
+    std::function<void()> m_onNoticeAction;
     QMenu* m_recentMenu = nullptr;
     QString m_filePath;
 };

@@ -2,12 +2,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QConcatenateTablesProxyModel>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -132,6 +134,18 @@ PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
         m_currentLine = 0;
         ui->timer->stop();
     });
+    connect(ui->timer, &WorkingTimer::runningChanged, this, [this](bool running) {
+        if (!running) {
+            m_mixedAt.reset();
+        }
+    });
+    // The cast goes into the journal from beside the timer, where the caster is when mixing.
+    auto* record = new QPushButton(QStringLiteral("Consi&gner la coulée"), this);
+    record->setObjectName(QStringLiteral("recordCast"));
+    record->setToolTip(
+        QStringLiteral("Consigner le plan et ses résultats dans le journal des coulées"));
+    ui->rightColumn->insertWidget(ui->rightColumn->indexOf(ui->timer) + 1, record);
+    connect(record, &QPushButton::clicked, this, &PlanWindow::recordRequested);
 
     for (QWidget* field : {ui->mixWater, ui->concentration}) {
         keepUndoForThePlan(field);
@@ -237,6 +251,8 @@ void PlanWindow::startTimer() {
             return gypsomix::value_to_text((*record)[field - 1], format);
         };
         ui->timer->start(gypsomix::working_schedule(text(3), text(5), text(4), format));
+        m_mixedAt = QDateTime::currentDateTime();
+        emit timerStarted();
     } catch (const gypsomix::ScheduleError& error) {
         ui->timer->showProblem(QStringLiteral("Les temps de ce revêtement ne conviennent pas : ") +
                                QString::fromStdString(error.what()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -50,6 +51,14 @@ class PlanWindow : public QWidget {
     bool saveSheetTo(const QString& path) const;
     // The line that the line buttons act on: the one the keyboard focus was last in.
     int currentLine() const { return m_currentLine; }
+    // When water met powder, while the timer runs for this plan.
+    const std::optional<QDateTime>& mixedAt() const { return m_mixedAt; }
+
+  signals:
+    // « Consigner la coulée » beside the timer.
+    void recordRequested();
+    // The timer started on the material's times: water has met powder.
+    void timerStarted();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -84,6 +93,7 @@ class PlanWindow : public QWidget {
     std::vector<std::unique_ptr<FlaskLine>> m_lines;
     int m_currentLine = 0;
     gypsomix::PlanFigures m_figures;
+    std::optional<QDateTime> m_mixedAt;
 
     CatalogueListModel* m_materialCatalogue = nullptr;
     CatalogueListModel* m_flaskCatalogue = nullptr;

@@ -5,6 +5,7 @@
 
 #include "document/plan_figures.h"
 #include "document/plan_file.h"
+#include "ui/journal_window.h"
 #include "ui/number_format.h"
 #include "ui/plan_main_window.h"
 #include "ui/plan_window.h"
@@ -19,7 +20,9 @@ struct PlanSession {
         open();
     }
     PlanPlaces places() const {
-        return {dir.path() + QStringLiteral("/data"), dir.path() + QStringLiteral("/plan.conf")};
+        // The user's folder when the program runs with XDG_DATA_HOME at the session's folder.
+        return {dir.path() + QStringLiteral("/gypsomix"),
+                dir.path() + QStringLiteral("/plan.conf")};
     }
     // A window, as the program opens one, on the same folders.
     void open() {
@@ -73,6 +76,9 @@ Run runPlanProgram(const QStringList& arguments, const QString& folder) {
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
+    // The user's folders are the test's.
+    env.insert(QStringLiteral("XDG_DATA_HOME"), folder);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(GYPSOMIX_PLAN_PROGRAM), arguments);
     Run run;
@@ -94,7 +100,7 @@ int editAndWait() {
     const QString folder = qEnvironmentVariable("GYPSOMIX_TEST_CHILD");
     QDir::setCurrent(folder);
     PlanMainWindow window(
-        {folder + QStringLiteral("/data"), folder + QStringLiteral("/plan.conf")});
+        {folder + QStringLiteral("/gypsomix"), folder + QStringLiteral("/plan.conf")});
     window.show();
     window.start();
     if (!window.openFile(folder + QStringLiteral("/trois.gypsoplan")))
@@ -102,7 +108,7 @@ int editAndWait() {
     QLineEdit* height = field(window.planWindow(), 1, QStringLiteral("Hauteur"));
     height->setText(QStringLiteral("120"));
     emit height->textEdited(height->text());
-    const QString copy = folder + QStringLiteral("/data/autosave-1.gypsoplan");
+    const QString copy = folder + QStringLiteral("/gypsomix/autosave-1.gypsoplan");
     if (!QTest::qWaitFor([&] { return QFile::exists(copy); }, 5000))
         return 4;
     QTextStream(stdout) << "edited" << Qt::endl;
@@ -498,6 +504,57 @@ class TestPlanDocument : public QObject {
         for (const QString& figure : figures.mid(0, 3))
             QVERIFY2(!figure.isEmpty() && sheet.contains(figure),
                      qPrintable(figure + '\n' + sheet));
+    }
+
+    // The cast goes into the journal from the plan: by the button beside the timer, by the
+    // one-click offer when the timer starts; a cast opens again as a new plan.
+    void journalFromThePlan() {
+        PlanSession session;
+        QVERIFY(session.ok);
+        PlanMainWindow& window = *session.window;
+        QVERIFY(window.journal().state() == Journal::State::writable);
+        auto* record = control<QPushButton>(session.view(), "recordCast");
+        QVERIFY(record);
+        record->click();  // no material: nothing recorded, and the window says why
+        QVERIFY(window.notice().contains(QStringLiteral("revêtement")));
+        QCOMPARE(window.journal().casts().size(), 0);
+
+        QVERIFY(writeFile(session.file("trois.gypsoplan"), bytesOf(threeLines())));
+        QVERIFY(window.openFile(session.file("trois.gypsoplan")));
+        const QStringList figures = results(session.view());
+        QTest::mouseClick(session.view().findChild<QPushButton*>(QStringLiteral("start")),
+                          Qt::LeftButton);
+        auto* offer = window.findChild<QPushButton*>(QStringLiteral("noticeAction"));
+        QVERIFY(offer && offer->isVisible());
+        offer->click();
+        QVERIFY(!offer->isVisible());
+        const auto casts = window.journal().casts();
+        QCOMPARE(casts.size(), 1);
+        QCOMPARE(QString::number(casts[0].powderG), figures[1]);
+        QCOMPARE(QString::number(casts[0].liquidG), figures[2]);
+        QCOMPARE(casts[0].flasks, 6);
+        QVERIFY(!casts[0].mixedAt.isEmpty());
+
+        window.showJournal();
+        auto* journal = window.findChild<JournalWindow*>();
+        QVERIFY(journal);
+        window.newPlan();
+        emit journal->openAsPlan(threeLines());
+        QVERIFY(session.plan() == threeLines());
+        QCOMPARE(window.filePath(), QString());
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(results(session.view()), figures);
+
+        const QString csv = session.file("journal.csv");
+        const Run run =
+            runPlanProgram({QStringLiteral("--export-journal"), csv}, session.dir.path());
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QStringList rows =
+            QString::fromUtf8(exported.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 2);  // the headers and the cast
+        QVERIFY(rows[1].contains(QStringLiteral("Plâtre à bijoux")));
     }
 
     void commandLineAnswers() {
