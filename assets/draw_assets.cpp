@@ -413,14 +413,8 @@ QImage drawFlaskIcon16() {
     });
 }
 
-// The window icon: the same flask, simplified at small sizes so it stays readable.
-QImage drawFlaskIcon(int s) {
-    if (s <= 16)
-        return drawFlaskIcon16();
-    QImage img(s, s, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    designSpace(p, s);
+// The icon's flask for a picture of s pixels, simplified at small sizes so it stays readable.
+FlaskShape iconFlask(int s) {
     FlaskShape f;
     f.cx = 50;
     f.radius = 32;
@@ -453,6 +447,114 @@ QImage drawFlaskIcon(int s) {
         f.holeRadius = 3.4;
         f.outline = s >= 256 ? 0.8 : 1.2;
     }
+    return f;
+}
+
+// The window icon: the flask alone.
+QImage drawFlaskIcon(int s) {
+    if (s <= 16)
+        return drawFlaskIcon16();
+    QImage img(s, s, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    designSpace(p, s);
+    drawFlask(p, iconFlask(s));
+    return img;
+}
+
+// ---------------------------------------------------------------- plan file icon
+
+QImage drawPlanFileIcon16() {
+    static const char* const rows[16] = {
+        "..pppppppp......", "..pWWWWWWpp.....", "..pWWWWWWpfp....", "..pWWWWWWpffp...",
+        "..pWWWWWWppppp..", "..pWWWWWWWWWWp..", "..pWooooooooWp..", "..pWorrrrrroWp..",
+        "..pWoshshshoWp..", "..pWossssssoWp..", "..pWohshshsoWp..", "..pWossssssoWp..",
+        "..poooooooooop..", "..poFFFFFFFFop..", "..poooooooooop..", "..pppppppppppp.."};
+    return pixelIcon(rows, [](char key, int x, int) -> QRgb {
+        switch (key) {
+            case 'p':
+                return 0xff6a7078;
+            case 'W':
+                return 0xfffcfcfa;
+            case 'f':
+                return 0xffd4d8dc;
+            case 'o':
+                return 0xff2a2e34;
+            case 'r':
+                return 0xffe4e8ec;
+            case 'h':
+                return 0xff16181c;
+            case 'F':
+                return 0xffeef0f2;
+            case 's':
+                // The body is six pixels wide: take every other shade of the icon's steel.
+                return steelColumn((x - 5) * 2 + 1);
+            default:
+                return 0x00000000;
+        }
+    });
+}
+
+// A plan file in the file manager: a sheet of paper, its corner folded, with the program's
+// flask on it.
+QImage drawPlanFileIcon(int s) {
+    if (s <= 16)
+        return drawPlanFileIcon16();
+    QImage img(s, s, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    designSpace(p, s);
+
+    // About one pixel of outline at every size.
+    const double line = std::max(0.8, 100.0 / s);
+    const double left = 14;
+    const double right = 86;
+    const double top = 3;
+    const double bottom = 97;
+    const double fold = 20;
+    QPainterPath sheet;
+    sheet.moveTo(left, top);
+    sheet.lineTo(right - fold, top);
+    sheet.lineTo(right, top + fold);
+    sheet.lineTo(right, bottom);
+    sheet.lineTo(left, bottom);
+    sheet.closeSubpath();
+    QLinearGradient paper(0, top, 0, bottom);
+    paper.setColorAt(0, QColor(255, 255, 253));
+    paper.setColorAt(1, QColor(232, 234, 236));
+    p.setPen(QPen(QColor(106, 112, 120), line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(paper);
+    p.drawPath(sheet);
+    // The folded corner, in the paper's shade.
+    QPolygonF corner{QPointF(right - fold, top), QPointF(right - fold, top + fold),
+                     QPointF(right, top + fold)};
+    p.setBrush(QColor(212, 216, 220));
+    p.drawPolygon(corner);
+
+    // Lines of writing above the flask where there are pixels enough to show them.
+    if (s >= 48) {
+        p.setPen(QPen(QColor(150, 156, 164), std::max(2.0, 150.0 / s), Qt::SolidLine, Qt::FlatCap));
+        for (int i = 0; i < 3; ++i) {
+            const double y = top + 8 + i * 6;
+            p.drawLine(QPointF(left + 8, y), QPointF(right - fold - (i == 2 ? 14 : 4), y));
+        }
+    }
+
+    // The flask, drawn as the window icon of its own size would be.
+    // At 32 pixels the flask takes more of the sheet, with fewer and larger holes, so that
+    // they stay holes rather than a grey smudge.
+    const double scale = s <= 32 ? 0.7 : 0.62;
+    const int flaskPixels = static_cast<int>(s * scale);
+    FlaskShape f = iconFlask(flaskPixels);
+    f.outline = std::max(f.outline, 70.0 / flaskPixels);
+    if (s <= 32) {
+        f.rows = 2;
+        f.columns = 2;
+        f.holeRadius = 8;
+    }
+    // The flask's design reaches down to about 101, the flange's lower rim.
+    p.translate(50 - 50 * scale, bottom - 5 - 101 * scale);
+    p.scale(scale, scale);
     drawFlask(p, f);
     return img;
 }
@@ -682,6 +784,9 @@ int main(int argc, char** argv) {
         const QImage icon = drawFlaskIcon(n);
         ok &= save(icon, root + QStringLiteral("/icons/gypsomix-%1.png").arg(n));
         ok &= save(icon, root + QStringLiteral("/icons/hicolor/%1x%1/apps/gypsomix.png").arg(n));
+        ok &= save(drawPlanFileIcon(n), root + QStringLiteral("/icons/hicolor/%1x%1/mimetypes/"
+                                                              "application-x-gypsomix-plan.png")
+                                                   .arg(n));
     }
     for (int n : {16, 32, 48})
         ok &= save(drawDeviceIcon(n), root + QStringLiteral("/icons/demarrage-%1.png").arg(n));

@@ -151,7 +151,9 @@ int main(int argc, char* argv[]) {
     }
 
     const Clock::time_point start = Clock::now();
-    QApplication app(argc, argv);
+    // The casting plan reads its command line: it gets none, as when started from the menu.
+    int qtArgc = plan ? 1 : argc;
+    QApplication app(qtArgc, argv);
     int cardMs = 0;
     if (program && argc > 2) {
         std::from_chars(argv[2], argv[2] + std::strlen(argv[2]), cardMs);

@@ -41,9 +41,7 @@ float integer_part(float value) {
     return std::floor(value);
 }
 
-namespace {
-
-NumberSyntax strict_syntax(const NumberFormat& format) {
+NumberSyntax strict_number_syntax(const NumberFormat& format) {
     NumberSyntax syntax;
     syntax.decimal = format.decimal;
     // A point is a decimal separator too, unless it groups digits in this format.
@@ -54,10 +52,8 @@ NumberSyntax strict_syntax(const NumberFormat& format) {
     return syntax;
 }
 
-}  // namespace
-
 double text_to_number(std::string_view text, const NumberFormat& format) {
-    const NumberScan scan = scan_number(text, strict_syntax(format));
+    const NumberScan scan = scan_number(text, strict_number_syntax(format));
     if (scan.stop == NumberStop::out_of_range) {
         throw RunTimeError(ErrorNumber::overflow,
                            "Dépassement de capacité : " + detail::quoted(text) +

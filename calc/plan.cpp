@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "calc/checked_steps.h"
+#include "calc/plan_fault.h"
 #include "catalogue/number_syntax.h"
 
 namespace gypsomix {
@@ -44,6 +45,24 @@ const char* field_name(PlanField field) {
             return "liquide";
         case PlanField::concentration:
             return "concentration";
+        case PlanField::metal_density:
+            return "densité du métal";
+        case PlanField::pattern_density:
+            return "densité du modèle";
+        case PlanField::metal_extra:
+            return "surplus pour la masselotte";
+        case PlanField::metal_button:
+            return "bouton par cylindre";
+        case PlanField::pattern:
+            return "modèle";
+        case PlanField::metal_total:
+            return "métal à fondre";
+        case PlanField::powder_price:
+            return "prix du revêtement";
+        case PlanField::metal_price:
+            return "prix du métal";
+        case PlanField::cost:
+            return "coût";
     }
     return "";
 }
@@ -364,6 +383,10 @@ std::string grams_text(std::int64_t units, int scale, const NumberFormat& format
 }
 
 }  // namespace
+
+void detail::plan_fault(ErrorNumber number, int line, PlanField field, const std::string& what) {
+    fail(number, line, field, what);
+}
 
 PlanResult plan_volume(const std::vector<PlanLine>& lines, const NumberFormat& format) {
     PlanResult result;

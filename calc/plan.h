@@ -23,17 +23,26 @@ struct PlanLine {
 
 // Where a plan went wrong, so the plan window can mark that field without reading the text.
 enum class PlanField {
-    density,        // the job's density of the liquid investment
-    water,          // the job's water percentage
-    count,          // a line's number of flasks
-    diameter,       // a line's diameter
-    height,         // a line's height
-    flask_volume,   // a line's volume of one flask, beyond range
-    deduction,      // a line's wax tree and base, cm³
-    volume,         // the volume to fill, beyond range
-    masses,         // the masses of that volume, beyond range
-    liquid,         // the liquid to split
-    concentration,  // the share of special liquid in it
+    density,          // the job's density of the liquid investment
+    water,            // the job's water percentage
+    count,            // a line's number of flasks
+    diameter,         // a line's diameter
+    height,           // a line's height
+    flask_volume,     // a line's volume of one flask, beyond range
+    deduction,        // a line's wax tree and base, cm³
+    volume,           // the volume to fill, beyond range
+    masses,           // the masses of that volume, beyond range
+    liquid,           // the liquid to split
+    concentration,    // the share of special liquid in it
+    metal_density,    // the chosen metal's density
+    pattern_density,  // the density of the pattern it replaces
+    metal_extra,      // the extra for sprues and button, %
+    metal_button,     // the button of each flask, g
+    pattern,          // a line's pattern of one flask, g; also its flask's metal, beyond range
+    metal_total,      // the metal to melt, beyond range
+    powder_price,     // the price of the powder, per kg
+    metal_price,      // the price of the metal, per gram
+    cost,             // the cost of the job, beyond range
 };
 
 // A RunTimeError of a plan, with its line in the table (from 1; 0 for the job's own fields and

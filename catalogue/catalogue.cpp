@@ -123,6 +123,18 @@ std::size_t CatalogueListing::characters(std::size_t row) const {
     return utf8_characters(bytes);
 }
 
+std::optional<std::size_t> CatalogueListing::find(std::string_view name) const {
+    std::string text;
+    for (std::size_t row = 0; row < count_; ++row) {
+        text.clear();
+        encoding::append_as_utf8(stored(row), encoding_, text);
+        if (text == name) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
 void for_each_entry(const std::filesystem::path& file, int fields_per_record,
                     const std::function<void(std::string& name, int ordinal)>& emit) {
     FieldReader reader;

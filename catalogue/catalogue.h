@@ -32,6 +32,12 @@ struct CylindreRecord {
     static constexpr int fields = 3;
 };
 
+// Metal catalogue: name, density (g/cm³).
+struct MetalRecord {
+    static constexpr const char* path = "Data/Metal.txt";
+    static constexpr int fields = 2;
+};
+
 // Every record's name in file order, back to back in one buffer as the file writes them: a
 // hundred thousand names cost two blocks of memory, not a hundred thousand strings, and are
 // decoded to UTF-8 only when one is asked for.
@@ -61,6 +67,8 @@ class CatalogueListing {
     std::size_t characters(std::size_t row) const;
     // Its size as the file writes it: never fewer bytes than it has characters, in any encoding.
     std::size_t stored_size(std::size_t row) const { return stored(row).size(); }
+    // The first row whose name is `name` (UTF-8), if any.
+    std::optional<std::size_t> find(std::string_view name) const;
     CatalogueEntry operator[](std::size_t row) const { return {name(row), static_cast<int>(row)}; }
     iterator begin() const { return {*this, 0}; }
     iterator end() const { return {*this, count_}; }

@@ -65,13 +65,17 @@ struct BurnoutProgramme {
 
 struct Burnout {
     std::optional<BurnoutProgramme> programme;
-    std::string start_temperature;              // °C
-    std::string bench_rest_min;                 // minutes on the bench before the oven
-    std::string cast_at;                        // ISO 8601 with its UTC offset; empty: not set
+    std::string start_temperature;               // °C
+    std::string bench_rest_min;                  // minutes on the bench before the oven
+    std::string cast_at;                         // ISO 8601 with its UTC offset; empty: not set
     std::optional<std::string> oven_started_at;  // ISO 8601; none until the oven is started
 
     bool operator==(const Burnout&) const = default;
 };
+
+// A plan has 1 to this many lines, and a line 1 to this many flasks: a burnout takes a few.
+inline constexpr int plan_max_lines = 999;
+inline constexpr int plan_max_count = 999;
 
 // Everything a casting plan holds: what the caster typed and chose, never what follows from it.
 struct PlanDocument {

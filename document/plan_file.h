@@ -11,7 +11,8 @@ namespace gypsomix {
 
 inline constexpr std::string_view plan_file_format = "gypsomix-plan";
 inline constexpr int plan_file_version = 1;
-// A plan of 999 lines takes about 200 KiB; anything past this is not a plan.
+// A plan of 999 lines, each with a catalogue flask, takes about 300 KiB; anything past this is
+// not a plan.
 inline constexpr std::size_t plan_file_max_bytes = std::size_t(1) << 20;
 
 enum class PlanFileFault {

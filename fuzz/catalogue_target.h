@@ -3,6 +3,7 @@
 // What the catalogue fuzz targets share: stopping on a finding, the file each input becomes, and
 // the outcome of a call on it.
 
+#include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -20,7 +21,7 @@ namespace fuzzing {
 
 // Stops the run on a finding; libFuzzer keeps the input that led to it.
 [[noreturn]] inline void fail(const char* what) {
-    std::fprintf(stderr, "fuzz: %s\n", what);
+    std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, what);
     __builtin_trap();
 }
 

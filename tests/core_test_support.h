@@ -5,6 +5,9 @@
 #include <QTest>
 
 #include <charconv>
+#include <clocale>
+#include <locale>
+#include <stdexcept>
 
 #include "calc/number_text.h"
 
@@ -109,4 +112,17 @@ void addFormatRows(const char* name, Values... values) {
 inline const gypsomix::NumberFormat& rowFormat() {
     QFETCH(int, format);
     return kFormats[format].format;
+}
+
+// QCoreApplication takes the C locale from the environment but leaves the C++ global locale
+// classic. Sets both, so a run with LC_ALL=fr_FR.UTF-8 puts the conversions under a comma.
+inline void useEnvironmentLocale() {
+    std::setlocale(LC_ALL, "");
+    try {
+        std::locale::global(std::locale(""));
+    } catch (const std::runtime_error&) {
+        // An unknown locale stays classic, and a French run then fails below.
+    }
+    if (qgetenv("LC_ALL").startsWith("fr_FR"))
+        QCOMPARE(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(), ',');
 }

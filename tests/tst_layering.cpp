@@ -25,6 +25,17 @@ class TestLayering : public QObject {
             << "calc/number_text.cpp" << QByteArray("#include <QString>") << true;
         QTest::newRow("Qt module path in catalogue")
             << "catalogue/decimal.cpp" << QByteArray("#include <QtCore/QFile>") << true;
+        QTest::newRow("document includes ui")
+            << "document/plan_file.cpp" << QByteArray("#include \"ui/plan_window.h\"") << true;
+        QTest::newRow("calc includes document")
+            << "calc/plan.cpp" << QByteArray("#include \"document/plan_file.h\"") << true;
+        QTest::newRow("catalogue includes document")
+            << "catalogue/catalogue.h" << QByteArray("#include \"document/plan_document.h\"")
+            << true;
+        QTest::newRow("Qt class in document")
+            << "document/plan_file.cpp" << QByteArray("#include <QJsonDocument>") << true;
+        QTest::newRow("document includes calc and catalogue")
+            << "document/plan_file.h" << QByteArray("#include \"calc/plan.h\"") << false;
         QTest::newRow("calc includes catalogue")
             << "calc/mix.cpp" << QByteArray("#include \"catalogue/catalogue.h\"") << false;
         QTest::newRow("standard header starting with q")

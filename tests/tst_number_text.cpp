@@ -43,18 +43,7 @@ class TestNumberText : public QObject {
     Q_OBJECT
 
   private slots:
-    // QCoreApplication takes the C locale from the environment but leaves the C++ global
-    // locale classic. Set both, so a run with LC_ALL=fr_FR.UTF-8 converts under a comma.
-    void initTestCase() {
-        std::setlocale(LC_ALL, "");
-        try {
-            std::locale::global(std::locale(""));
-        } catch (const std::runtime_error&) {
-            // An unknown locale stays classic, and a French run then fails below.
-        }
-        if (qgetenv("LC_ALL").startsWith("fr_FR"))
-            QCOMPARE(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(), ',');
-    }
+    void initTestCase() { useEnvironmentLocale(); }
 
     // value_to_text keeps 15 digits, single_to_text 7 (the double column holds floats exactly).
     void toText_data() {

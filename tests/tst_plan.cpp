@@ -3,6 +3,7 @@
 
 #include "calc/plan.h"
 #include "core_test_support.h"
+#include "plan_test_support.h"
 
 using namespace gypsomix;
 using Lines = std::vector<PlanLine>;
@@ -25,29 +26,6 @@ QString shown(const PlanResult& result) {
     if (!result.masses.powder.empty() || !result.masses.water.empty())
         shown << fromStd(result.masses.powder) << fromStd(result.masses.water);
     return shown.join(" | ");
-}
-
-QString fault(int number, int line, PlanField field) {
-    return QString("error %1, line %2, field %3").arg(number).arg(line).arg(int(field));
-}
-
-// What a call gives, or the fault it reports as fault() writes it, followed by its description
-// unless that quotes `quoted`, names the line (none for the job's fields and the results) and, for
-// error 5, starts with its title.
-template <class Call>
-QString outcomeOf(Call&& call, const QString& quoted) {
-    QString shown;
-    int line = -1;
-    PlanField field{};
-    const Failure f = failureOf<PlanError>(
-        [&] { shown = call(); }, [&](const PlanError& e) { line = e.line(), field = e.field(); });
-    const QString& d = f.description;
-    const bool named =
-        line > 0 ? d.contains(QString("(ligne %1, ").arg(line)) : !d.contains("ligne");
-    const bool titled = f.number != 5 || d.startsWith("Appel de procédure ou argument incorrect (");
-    if (f.number == 0)
-        return shown;
-    return fault(f.number, line, field) + (quotes(d, quoted) && named && titled ? "" : ": " + d);
 }
 
 }  // namespace

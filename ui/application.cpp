@@ -6,7 +6,6 @@
 #include <QTranslator>
 
 #include "catalogue/run_time_error.h"
-#include "ui/plan_window.h"
 #include "ui/run_time_report.h"
 #include "ui/selection.h"
 
@@ -42,6 +41,7 @@ void setUpApplication(QApplication& app) {
 
 void setUpPlanApplication(QApplication& app) {
     setUpCommon(app, QStringLiteral("io.github.gypsomix.Gypsomix.Plan"));
+    app.setApplicationVersion(QStringLiteral(GYPSOMIX_VERSION));
 }
 
 int runProgram(QApplication& app) {
@@ -57,12 +57,5 @@ int runProgram(QApplication& app) {
     }
     app.setQuitOnLastWindowClosed(quitOnLast);
     window.show();
-    return app.exec();
-}
-
-int runPlan(QApplication& app) {
-    PlanWindow window;
-    window.show();
-    window.loadCatalogues();
     return app.exec();
 }

@@ -14,6 +14,11 @@ int runProgram(QApplication& app);
 // desktop's own font, since its window is laid out to fit whatever the font needs.
 void setUpPlanApplication(QApplication& app);
 
-// Shows the plan window, lists the catalogues into it and runs the event loop. A catalogue that
-// cannot be read is reported and the window stays usable.
+// The casting plan's command line: opens the plan window (on a plan file when one is named) and
+// runs the event loop, or writes a plan's mixing sheet with --pdf and shows no window. A
+// catalogue that cannot be read is reported and the window stays usable.
 int runPlan(QApplication& app);
+
+// Whether the command line asks for a sheet, the help or the version: no window, so no display
+// is needed.
+bool planShowsNoWindow(int argc, char* argv[]);

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,6 +88,11 @@ QVariant CatalogueListModel::data(const QModelIndex& index, int role) const {
 QString CatalogueListModel::name(int row) const {
     const std::string text = m_entries.name(static_cast<std::size_t>(row));
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int CatalogueListModel::rowOf(std::string_view name) const {
+    const std::optional<std::size_t> row = m_entries.find(name);
+    return row ? static_cast<int>(*row) : -1;
 }
 
 void prepareCatalogueList(QComboBox* list) {

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <filesystem>
+#include <string_view>
 
 #include "catalogue/catalogue.h"
 
@@ -40,6 +41,8 @@ class CatalogueListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     QString name(int row) const;
+    // The row of the first entry called `name` (UTF-8), as a list finds it; -1 when none is.
+    int rowOf(std::string_view name) const;
     // The rows of the names with the most characters, most first: where the widest name is,
     // found without measuring every name.
     const QList<int>& longestRows() const { return m_longest; }

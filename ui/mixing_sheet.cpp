@@ -28,15 +28,6 @@ const QColor kInk(Qt::black);
 const QColor kLightShade(0xe4, 0xe4, 0xe4);
 const QColor kDarkShade(0xb8, 0xb8, 0xb8);
 
-QFont sheetFont(qreal points, bool bold = false, bool italic = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 const QLocale& french() {
     static const QLocale locale = [] {
         QLocale fr(QLocale::French, QLocale::France);
@@ -88,6 +79,10 @@ class SheetPainter {
         top = header(top) + 4 * m_mm;
         top = material(top) + 5 * m_mm;
         top = masses(top) + 6 * m_mm;
+        if (m_sheet.metal) {
+            top = paintMetalSheet(m_painter, m_page.left(), top, m_page.width(), *m_sheet.metal) +
+                  6 * m_mm;
+        }
         top = timeline(top) + 6 * m_mm;
         const qreal boxesTop = m_page.bottom() - kHandBoxesMm * m_mm;
         flasks(QRectF(m_page.left(), top, m_page.width(), boxesTop - 5 * m_mm - top));
@@ -583,6 +578,15 @@ class SheetPainter {
 };
 
 }  // namespace
+
+QFont sheetFont(qreal points, bool bold, bool italic) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
 
 void paintMixingSheet(QPainter& painter, const QRectF& page, const MixingSheet& sheet) {
     SheetPainter(painter, page, sheet).paint();

@@ -7,7 +7,9 @@
 #include <optional>
 
 #include "calc/schedule.h"
+#include "ui/metal_sheet.h"
 
+class QFont;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -51,7 +53,12 @@ struct MixingSheet {
     QString splitWater;     // g, when special
     // None when the material's times cannot give a schedule.
     std::optional<Schedule> schedule;
+    // None when the plan has neither a metal figure nor a cost.
+    std::optional<MetalSheet> metal;
 };
+
+// The sheet's type: Liberation Sans, as every printer and PDF reader shows it alike.
+QFont sheetFont(qreal points, bool bold = false, bool italic = false);
 
 // Draws the sheet inside `page` (painter coordinates, the printable part of an A4 portrait
 // page), in French, laid out for the bench. Sizes follow the painter's device resolution.

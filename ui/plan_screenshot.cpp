@@ -1,16 +1,22 @@
-// Renders the casting plan offscreen to a PNG file, filled with the worked example of three
-// lines (3 × 2½ × 3 po with 12 cm³ of tree each, 2 × Ø 76,2 × 101,6 mm, 1 × Ø 100 × 100 mm) on
-// the sample catalogues: plan_screenshot <output.png> [special] [dark] [fault] [empty] [pdf=FILE]
-// [timer=SECONDS], the last started on a clock standing that long after water met powder.
+// Renders the casting plan's window offscreen to a PNG file, filled with the worked example of
+// three lines (3 × 2½ × 3 po with 12 cm³ of tree each, 2 × Ø 76,2 × 101,6 mm, 1 × Ø 100 × 100
+// mm) on the sample catalogues: plan_screenshot <output.png> [special] [dark] [fault] [empty]
+// [pdf=FILE] [plan=FILE] [question=PNG] [timer=SECONDS], the last started on a clock standing
+// that long after water met powder. plan= saves the plan; question= also renders the question
+// asked before unsaved changes are lost.
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include "ui/application.h"
 #include "ui/dark_palette.h"
+#include "ui/plan_main_window.h"
 #include "ui/plan_window.h"
 #include "ui/working_timer.h"
 
@@ -38,6 +44,17 @@ T* field(PlanWindow& window, int line, const QString& name) {
     return nullptr;
 }
 
+// As typed: the window turns only what the caster does into edits of the plan.
+void type(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    emit field->textEdited(text);
+}
+
+void choose(QComboBox* list, int row) {
+    list->setCurrentIndex(row);
+    emit list->activated(row);
+}
+
 void chooseFlask(PlanWindow& window, int line, int row) {
     auto* flask = field<QComboBox>(window, line, QStringLiteral("Cylindre"));
     flask->setCurrentIndex(row);
@@ -57,33 +74,36 @@ int main(int argc, char* argv[]) {
     if (args.contains(QStringLiteral("dark"))) {
         app.setPalette(darkPalette());
     }
-    PlanWindow window;
-    window.show();
-    window.loadCatalogues();
+    // The autosave and the recent plans of a picture are not the user's.
+    QTemporaryDir places;
+    PlanMainWindow main(
+        {places.filePath(QStringLiteral("data")), places.filePath(QStringLiteral("plan.conf"))});
+    main.show();
+    main.start();
+    PlanWindow& window = main.planWindow();
     if (!args.contains(QStringLiteral("empty"))) {
-        auto* materials = window.findChild<QComboBox*>(QStringLiteral("materialList"));
-        materials->setCurrentIndex(0);
-        emit materials->activated(0);
-
-        field<QLineEdit>(window, 0, QStringLiteral("Diamètre"))->setText(QStringLiteral("2 1/2"));
-        field<QLineEdit>(window, 0, QStringLiteral("Hauteur"))->setText(QStringLiteral("3"));
-        field<QComboBox>(window, 0, QStringLiteral("Unité"))->setCurrentIndex(1);
+        choose(window.findChild<QComboBox*>(QStringLiteral("materialList")), 0);
+        type(field<QLineEdit>(window, 0, QStringLiteral("Diamètre")), QStringLiteral("2 1/2"));
+        type(field<QLineEdit>(window, 0, QStringLiteral("Hauteur")), QStringLiteral("3"));
+        choose(field<QComboBox>(window, 0, QStringLiteral("Unité")), 1);
         field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(3);
-        field<QLineEdit>(window, 0, QStringLiteral("Arbre et socle (cm³)"))
-            ->setText(QStringLiteral("12"));
+        type(field<QLineEdit>(window, 0, QStringLiteral("Arbre et socle (cm³)")),
+             QStringLiteral("12"));
         window.addFlaskLine();
         chooseFlask(window, 1, 6);  // Ø 76,2 × 101,6 mm
         field<QSpinBox>(window, 1, QStringLiteral("Nombre"))->setValue(2);
         window.addFlaskLine();
         chooseFlask(window, 2, 12);  // Ø 100 × 100 mm
         if (args.contains(QStringLiteral("special"))) {
-            window.findChild<QGroupBox*>(QStringLiteral("specialGroup"))->setChecked(true);
-            window.findChild<QLineEdit*>(QStringLiteral("concentration"))
-                ->setText(QStringLiteral("25"));
+            auto* special = window.findChild<QGroupBox*>(QStringLiteral("specialGroup"));
+            special->setChecked(true);
+            emit special->clicked(true);
+            type(window.findChild<QLineEdit*>(QStringLiteral("concentration")),
+                 QStringLiteral("25"));
         }
         if (args.contains(QStringLiteral("fault"))) {
-            field<QLineEdit>(window, 1, QStringLiteral("Arbre et socle (cm³)"))
-                ->setText(QStringLiteral("900"));
+            type(field<QLineEdit>(window, 1, QStringLiteral("Arbre et socle (cm³)")),
+                 QStringLiteral("900"));
         }
     }
     for (const QString& arg : args) {
@@ -96,8 +116,31 @@ int main(int argc, char* argv[]) {
             timer->refresh();
         } else if (arg.startsWith(QStringLiteral("pdf=")) && !window.saveSheetTo(arg.mid(4))) {
             return 1;
+        } else if (arg.startsWith(QStringLiteral("plan=")) && !main.saveTo(arg.mid(5))) {
+            return 1;
         }
     }
     QCoreApplication::processEvents();
-    return window.grab().save(args.at(1)) ? 0 : 1;
+    if (!main.grab().save(args.at(1))) {
+        return 1;
+    }
+    for (const QString& arg : args) {
+        if (arg.startsWith(QStringLiteral("question="))) {
+            // A change not saved yet, then the question that closing it asks.
+            field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(4);
+            bool saved = false;
+            QTimer::singleShot(0, [&] {
+                auto* box = main.findChild<QMessageBox*>(QStringLiteral("saveQuestion"));
+                saved = box && box->grab().save(arg.mid(9));
+                if (box) {
+                    box->reject();
+                }
+            });
+            main.maybeSave();
+            if (!saved) {
+                return 1;
+            }
+        }
+    }
+    return 0;
 }

@@ -2,60 +2,51 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QConcatenateTablesProxyModel>
-#include <QDir>
 #include <QEvent>
-#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 #include <QStyle>
 
 #include "catalogue/catalogue.h"
+#include "document/invariant_text.h"
+#include "document/plan_catalogue.h"
 #include "ui/catalogue_list_model.h"
 #include "ui/number_format.h"
 #include "ui/pictures.h"
+#include "ui/plan_editor.h"
+#include "ui/plan_sheet.h"
+#include "ui/plan_window_line.h"
 #include "ui/run_time_report.h"
 #include "ui/working_timer.h"
 #include "ui_plan_window.h"
 
 namespace {
 
-std::string textOf(const QLineEdit* field) {
-    return field->text().toStdString();
-}
+using gypsomix::to_invariant;
+using gypsomix::to_regional;
 
 void setText(QLineEdit* field, const std::string& text) {
     field->setText(QString::fromStdString(text));
 }
 
-// What the window calls each input when it is missing.
-QString fieldName(gypsomix::PlanField field) {
-    switch (field) {
-        case gypsomix::PlanField::density:
-            return QStringLiteral("la densité du revêtement");
-        case gypsomix::PlanField::water:
-            return QStringLiteral("l’eau pour ce mélange");
-        case gypsomix::PlanField::diameter:
-            return QStringLiteral("le diamètre");
-        case gypsomix::PlanField::height:
-            return QStringLiteral("la hauteur");
-        case gypsomix::PlanField::count:
-            return QStringLiteral("le nombre");
-        case gypsomix::PlanField::deduction:
-            return QStringLiteral("l’arbre et le socle");
-        case gypsomix::PlanField::concentration:
-            return QStringLiteral("la concentration");
-        default:
-            return QStringLiteral("une valeur");
+// What the caster typed, as the plan keeps it.
+std::string invariantOf(const QLineEdit* field) {
+    return to_invariant(field->text().toStdString(), regionalNumberFormat());
+}
+
+// Shows a stored number unless the field already says it: the field being typed in keeps its
+// text, and its cursor, when a key only changes how the number is written.
+void showText(QLineEdit* field, const std::string& invariant) {
+    if (invariantOf(field) != invariant) {
+        setText(field, to_regional(invariant, regionalNumberFormat()));
     }
 }
 
@@ -65,24 +56,8 @@ const char* const kFaultStyle =
 
 }  // namespace
 
-struct PlanWindow::FlaskLine {
-    QLabel* number = nullptr;
-    QComboBox* flask = nullptr;
-    QLineEdit* diameter = nullptr;
-    QLineEdit* height = nullptr;
-    QComboBox* unit = nullptr;
-    QSpinBox* count = nullptr;
-    QLineEdit* deduction = nullptr;
-    QLineEdit* volume = nullptr;
-
-    // In the order of the columns, which is also the order of the keyboard.
-    QList<QWidget*> widgets() const {
-        return {number, flask, diameter, height, unit, count, deduction, volume};
-    }
-    ~FlaskLine() { qDeleteAll(widgets()); }
-};
-
-PlanWindow::PlanWindow(QWidget* parent) : QWidget(parent), ui(new Ui::PlanWindow) {
+PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
+    : QWidget(parent), m_editor(editor), ui(new Ui::PlanWindow) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("Plan de coulée"));
     setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64}));
@@ -111,15 +86,33 @@ PlanWindow::PlanWindow(QWidget* parent) : QWidget(parent), ui(new Ui::PlanWindow
     ui->materialList->setModel(m_materialCatalogue);
     ui->materialList->setCurrentIndex(-1);
 
+    // Only what the caster does becomes an edit; showing the plan sets the widgets quietly.
     connect(ui->materialList, &QComboBox::activated, this, &PlanWindow::materialChosen);
-    connect(ui->mixWater, &QLineEdit::textChanged, this, &PlanWindow::recompute);
-    connect(ui->concentration, &QLineEdit::textChanged, this, &PlanWindow::recompute);
-    connect(ui->specialGroup, &QGroupBox::toggled, this, &PlanWindow::recompute);
-    for (QRadioButton* option : {ui->marginBrut, ui->marginPlus5, ui->marginPlus10}) {
-        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
-            if (selected) {
-                recompute();
-            }
+    connect(ui->mixWater, &QLineEdit::textEdited, this, [this] {
+        m_editor.type(
+            PlanEditor::Field::water, 0, tr("Saisir l'eau pour ce mélange"),
+            [text = invariantOf(ui->mixWater)](auto& plan) { plan.water_percent = text; });
+    });
+    connect(ui->concentration, &QLineEdit::textEdited, this, [this] {
+        m_editor.type(PlanEditor::Field::concentration, 0, tr("Saisir la concentration"),
+                      [text = invariantOf(ui->concentration)](auto& plan) {
+                          plan.special_liquid_percent = text;
+                      });
+    });
+    connect(ui->specialGroup, &QGroupBox::clicked, this, [this](bool on) {
+        std::optional<std::string> percent;
+        if (on) {
+            percent = invariantOf(ui->concentration);
+        }
+        m_editor.choose(tr("Choisir le liquide spécial"),
+                        [percent](auto& plan) { plan.special_liquid_percent = percent; });
+    });
+    const std::pair<QRadioButton*, int> margins[] = {
+        {ui->marginBrut, 0}, {ui->marginPlus5, 5}, {ui->marginPlus10, 10}};
+    for (const auto& [option, percent] : margins) {
+        connect(option, &QRadioButton::clicked, this, [this, percent = percent] {
+            m_editor.choose(tr("Choisir la marge"),
+                            [percent](auto& plan) { plan.margin = percent; });
         });
     }
     connect(ui->timer, &WorkingTimer::startRequested, this, &PlanWindow::startTimer);
@@ -136,11 +129,29 @@ PlanWindow::PlanWindow(QWidget* parent) : QWidget(parent), ui(new Ui::PlanWindow
             }
         }
     });
+    connect(&m_editor, &PlanEditor::changed, this, &PlanWindow::showPlan);
+    connect(&m_editor, &PlanEditor::replaced, this, [this] {
+        m_currentLine = 0;
+        ui->timer->stop();
+    });
+    connect(ui->timer, &WorkingTimer::runningChanged, this, [this](bool running) {
+        if (!running) {
+            m_mixedAt.reset();
+        }
+    });
+    // The cast goes into the journal from beside the timer, where the caster is when mixing.
+    auto* record = new QPushButton(QStringLiteral("Consi&gner la coulée"), this);
+    record->setObjectName(QStringLiteral("recordCast"));
+    record->setToolTip(
+        QStringLiteral("Consigner le plan et ses résultats dans le journal des coulées"));
+    ui->rightColumn->insertWidget(ui->rightColumn->indexOf(ui->timer) + 1, record);
+    connect(record, &QPushButton::clicked, this, &PlanWindow::recordRequested);
 
-    ui->mixWater->setEnabled(false);
+    for (QWidget* field : {ui->mixWater, ui->concentration}) {
+        keepUndoForThePlan(field);
+    }
     ui->linesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    insertLine(0, nullptr);
-    recompute();
+    showPlan();
     resize(size().expandedTo(minimumSizeHint()));
 }
 
@@ -159,18 +170,19 @@ void PlanWindow::loadCatalogues() {
         showRunTimeError(this, error);
     }
     fitCatalogueList(ui->materialList, *m_materialCatalogue);
-    ui->materialList->setCurrentIndex(-1);
     try {
         m_flaskCatalogue->load(gypsomix::CylindreRecord::path, gypsomix::CylindreRecord::fields);
     } catch (const gypsomix::RunTimeError& error) {
         showRunTimeError(this, error);
     }
+    // The lists are new: every choice is looked up in them again.
+    m_shownMaterial.reset();
     for (const auto& line : m_lines) {
         const QSignalBlocker blocker(line->flask);
         fitCatalogueList(line->flask, *m_flaskCatalogue);
-        line->flask->setCurrentIndex(0);
+        line->shownFlask.reset();
     }
-    recompute();
+    showPlan();
 }
 
 // Every line offers "Autre" first, for a flask typed by hand, then the catalogue's flasks.
@@ -185,50 +197,48 @@ QAbstractItemModel* PlanWindow::withOther(CatalogueListModel* catalogue) {
     return both;
 }
 
+// The catalogue is read again at each choice: the plan keeps the values the caster saw.
 void PlanWindow::materialChosen() {
-    m_materialName.clear();
-    m_materialValues.clear();
-    for (QLineEdit* field : {ui->catalogueWater, ui->density}) {
-        field->clear();
-    }
-    {
-        const QSignalBlocker blocker(ui->mixWater);
-        ui->mixWater->clear();
-    }
+    std::optional<gypsomix::CatalogueChoice> material;
     try {
         const auto record =
             gypsomix::fetch_record(gypsomix::MatRecord::path, gypsomix::MatRecord::fields,
                                    ui->materialList->currentData().toInt());
         if (record) {
-            const auto format = regionalNumberFormat();
-            for (std::size_t i = 1; i < record->size(); ++i) {
-                m_materialValues << QString::fromStdString(
-                    gypsomix::value_to_text((*record)[i], format));
-            }
-            m_materialName = ui->materialList->currentText();
-            ui->catalogueWater->setText(m_materialValues.at(0));
-            ui->density->setText(m_materialValues.at(4));
-            const QSignalBlocker blocker(ui->mixWater);
-            ui->mixWater->setText(ui->catalogueWater->text());
+            material = gypsomix::CatalogueChoice{ui->materialList->currentText().toStdString(),
+                                                 gypsomix::invariant_values(*record)};
         }
     } catch (const gypsomix::RunTimeError& error) {
         showRunTimeError(this, error);
     }
-    ui->mixWater->setEnabled(hasMaterial());
-    recompute();
+    m_editor.choose(tr("Choisir le revêtement"), [material](auto& plan) {
+        plan.material = material;
+        // The job's water starts again from the material's own ratio.
+        plan.water_percent = material ? material->values.at(0) : std::string();
+    });
+    // A material that could not be read is no choice: the list says so too.
+    m_shownMaterial.reset();
+    showMaterial();
 }
 
 // Water meets powder: the material's times are read again from the catalogue, as at any
 // choice, so the timer runs on what the catalogue says now.
 void PlanWindow::startTimer() {
-    if (!hasMaterial()) {
+    const auto& material = m_editor.plan().material;
+    if (!material) {
         ui->timer->showProblem(QStringLiteral("Choisissez d'abord un revêtement."));
         return;
     }
     try {
+        // The record of the list's entry, as at its choice; by name for a plan opened with a
+        // material the list does not show.
+        const int ordinal =
+            ui->materialList->currentIndex() >= 0 ? ui->materialList->currentData().toInt() : -1;
         const auto record =
-            gypsomix::fetch_record(gypsomix::MatRecord::path, gypsomix::MatRecord::fields,
-                                   ui->materialList->currentData().toInt());
+            ordinal >= 0 ? gypsomix::fetch_record(gypsomix::MatRecord::path,
+                                                  gypsomix::MatRecord::fields, ordinal)
+                         : gypsomix::find_record(gypsomix::MatRecord::path,
+                                                 gypsomix::MatRecord::fields, material->name);
         if (!record) {
             ui->timer->showProblem(
                 QStringLiteral("Ce revêtement n'est plus dans le catalogue : choisissez-le de "
@@ -241,6 +251,8 @@ void PlanWindow::startTimer() {
             return gypsomix::value_to_text((*record)[field - 1], format);
         };
         ui->timer->start(gypsomix::working_schedule(text(3), text(5), text(4), format));
+        m_mixedAt = QDateTime::currentDateTime();
+        emit timerStarted();
     } catch (const gypsomix::ScheduleError& error) {
         ui->timer->showProblem(QStringLiteral("Les temps de ce revêtement ne conviennent pas : ") +
                                QString::fromStdString(error.what()));
@@ -250,67 +262,165 @@ void PlanWindow::startTimer() {
     }
 }
 
-void PlanWindow::flaskChosen(FlaskLine* line) {
-    const int ordinal = line->flask->currentData().toInt();
-    if (ordinal >= 0) {
-        {
-            const QSignalBlocker diameter(line->diameter), height(line->height), unit(line->unit);
-            line->diameter->clear();
-            line->height->clear();
-            line->unit->setCurrentIndex(0);  // the catalogue's sizes are in millimetres
+int PlanWindow::indexOf(const FlaskLine* line) const {
+    for (int i = 0; i < lineCount(); ++i) {
+        if (m_lines[std::size_t(i)].get() == line) {
+            return i;
         }
+    }
+    return -1;
+}
+
+void PlanWindow::flaskChosen(FlaskLine* line) {
+    const int index = indexOf(line);
+    const int ordinal = line->flask->currentData().toInt();
+    std::optional<gypsomix::CatalogueChoice> flask;
+    if (ordinal >= 0) {
         try {
             const auto record = gypsomix::fetch_record(gypsomix::CylindreRecord::path,
                                                        gypsomix::CylindreRecord::fields, ordinal);
             if (record) {
-                const auto format = regionalNumberFormat();
-                const QSignalBlocker diameter(line->diameter), height(line->height);
-                setText(line->diameter, gypsomix::value_to_text((*record)[1], format));
-                setText(line->height, gypsomix::value_to_text((*record)[2], format));
+                flask = gypsomix::CatalogueChoice{line->flask->currentText().toStdString(),
+                                                  gypsomix::invariant_values(*record)};
             }
         } catch (const gypsomix::RunTimeError& error) {
             showRunTimeError(this, error);
         }
     }
-    recompute();
+    m_editor.choose(tr("Choisir le cylindre"), [index, flask, ordinal](auto& plan) {
+        auto& chosen = plan.lines.at(std::size_t(index));
+        chosen.flask = flask;
+        if (flask && flask->values.size() == 2) {
+            // The catalogue's sizes are in millimetres.
+            chosen.diameter = flask->values[0];
+            chosen.height = flask->values[1];
+            chosen.unit = gypsomix::LengthUnit::millimetre;
+        } else if (ordinal >= 0) {
+            // A flask that could not be read leaves no size that is not its own.
+            chosen.diameter.clear();
+            chosen.height.clear();
+        }
+    });
+    line->shownFlask.reset();
+    showLine(*line, m_editor.plan().lines.at(std::size_t(index)));
 }
 
-// A size typed by hand is no longer the catalogue's flask.
-void PlanWindow::flaskSizeEdited(FlaskLine* line) {
-    if (line->flask->currentIndex() != 0) {
-        const QSignalBlocker blocker(line->flask);
-        line->flask->setCurrentIndex(0);
+// A key in one of a line's fields. A size typed by hand is no longer the catalogue's flask.
+void PlanWindow::typed(FlaskLine* line, QLineEdit* field) {
+    const int index = indexOf(line);
+    const std::string text = invariantOf(field);
+    if (field == line->deduction) {
+        m_editor.type(
+            PlanEditor::Field::tree, index, tr("Saisir l'arbre et le socle"),
+            [index, text](auto& plan) { plan.lines.at(std::size_t(index)).tree_cm3 = text; });
+        return;
+    }
+    const bool diameter = field == line->diameter;
+    m_editor.type(diameter ? PlanEditor::Field::diameter : PlanEditor::Field::height, index,
+                  diameter ? tr("Saisir le diamètre") : tr("Saisir la hauteur"),
+                  [index, text, diameter](auto& plan) {
+                      auto& edited = plan.lines.at(std::size_t(index));
+                      (diameter ? edited.diameter : edited.height) = text;
+                      edited.flask.reset();
+                  });
+}
+
+void PlanWindow::focusLine(int line) {
+    if (line >= 0 && line < lineCount()) {
+        m_currentLine = line;
+        m_lines[std::size_t(line)]->flask->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void PlanWindow::addFlaskLine() {
-    insertLine(lineCount(), nullptr);
-    m_currentLine = lineCount() - 1;
-    m_lines.back()->flask->setFocus(Qt::OtherFocusReason);
-    recompute();
+    m_editor.addLine();
+    focusLine(lineCount() - 1);
 }
 
 void PlanWindow::duplicateFlaskLine() {
     const int source = std::clamp(m_currentLine, 0, lineCount() - 1);
-    insertLine(source + 1, m_lines[std::size_t(source)].get());
-    m_currentLine = source + 1;
-    m_lines[std::size_t(m_currentLine)]->flask->setFocus(Qt::OtherFocusReason);
-    recompute();
+    m_editor.duplicateLine(source);
+    focusLine(source + 1);
 }
 
 void PlanWindow::removeFlaskLine() {
-    if (lineCount() <= 1) {
-        return;
-    }
     const int index = std::clamp(m_currentLine, 0, lineCount() - 1);
-    m_lines.erase(m_lines.begin() + index);
-    placeLines();
-    m_currentLine = std::min(index, lineCount() - 1);
-    m_lines[std::size_t(m_currentLine)]->flask->setFocus(Qt::OtherFocusReason);
+    m_editor.removeLine(index);
+    focusLine(std::min(index, lineCount() - 1));
+}
+
+// The window follows the plan: as many rows as it has lines, each showing its line.
+void PlanWindow::showPlan() {
+    const auto& plan = m_editor.plan();
+    const int wanted = int(plan.lines.size());
+    if (lineCount() != wanted) {
+        while (lineCount() > wanted) {
+            m_lines.pop_back();
+        }
+        while (lineCount() < wanted) {
+            insertLine(lineCount());
+        }
+        placeLines();
+        m_currentLine = std::min(m_currentLine, lineCount() - 1);
+    }
+    for (int i = 0; i < wanted; ++i) {
+        showLine(*m_lines[std::size_t(i)], plan.lines[std::size_t(i)]);
+    }
+    showMaterial();
+    const int margin = plan.margin;
+    for (QRadioButton* option : {ui->marginBrut, ui->marginPlus5, ui->marginPlus10}) {
+        const QSignalBlocker blocker(option);
+        option->setChecked(margin == (option == ui->marginPlus10  ? 10
+                                      : option == ui->marginPlus5 ? 5
+                                                                  : 0));
+    }
+    {
+        const QSignalBlocker blocker(ui->specialGroup);
+        ui->specialGroup->setChecked(plan.special_liquid_percent.has_value());
+    }
+    if (plan.special_liquid_percent) {
+        showText(ui->concentration, *plan.special_liquid_percent);
+    }
     recompute();
 }
 
-void PlanWindow::insertLine(int index, const FlaskLine* copyOf) {
+void PlanWindow::showLine(FlaskLine& line, const gypsomix::DocumentLine& plan) {
+    const std::optional<std::string> name =
+        plan.flask ? std::optional<std::string>(plan.flask->name) : std::nullopt;
+    if (line.shownFlask != name || !name) {
+        const QSignalBlocker blocker(line.flask);
+        const int row = name ? m_flaskCatalogue->rowOf(*name) : -1;
+        line.flask->setCurrentIndex(row + 1);  // "Autre" when the catalogue has no such flask
+        line.shownFlask = name;
+    }
+    showText(line.diameter, plan.diameter);
+    showText(line.height, plan.height);
+    showText(line.deduction, plan.tree_cm3);
+    const QSignalBlocker unit(line.unit), count(line.count);
+    line.unit->setCurrentIndex(plan.unit == gypsomix::LengthUnit::inch ? 1 : 0);
+    line.count->setValue(plan.count);
+}
+
+void PlanWindow::showMaterial() {
+    const auto& material = m_editor.plan().material;
+    const std::optional<std::string> name =
+        material ? std::optional<std::string>(material->name) : std::nullopt;
+    if (m_shownMaterial != name || !name) {
+        const QSignalBlocker blocker(ui->materialList);
+        ui->materialList->setCurrentIndex(name ? m_materialCatalogue->rowOf(*name) : -1);
+        m_shownMaterial = name;
+    }
+    // Water and density are the first and fifth of the material's values.
+    const bool complete = material && material->values.size() == 7;
+    setText(ui->catalogueWater,
+            complete ? to_regional(material->values[0], regionalNumberFormat()) : std::string());
+    setText(ui->density,
+            complete ? to_regional(material->values[4], regionalNumberFormat()) : std::string());
+    showText(ui->mixWater, m_editor.plan().water_percent);
+    ui->mixWater->setEnabled(material.has_value());
+}
+
+void PlanWindow::insertLine(int index) {
     auto line = std::make_unique<FlaskLine>();
     QWidget* parent = ui->linesWidget;
     line->number = new QLabel(parent);
@@ -329,7 +439,7 @@ void PlanWindow::insertLine(int index, const FlaskLine* copyOf) {
     line->unit->setToolTip(QStringLiteral("mm : millimètres ; po : pouces (2 1/2 ou 2½ acceptés)"));
     line->count = new QSpinBox(parent);
     // A burnout takes a few flasks; fewer than one is no flask at all.
-    line->count->setRange(1, 999);
+    line->count->setRange(1, gypsomix::plan_max_count);
     line->deduction = new QLineEdit(parent);
     line->deduction->setPlaceholderText(QStringLiteral("aucun"));
     line->volume = new QLineEdit(parent);
@@ -347,31 +457,32 @@ void PlanWindow::insertLine(int index, const FlaskLine* copyOf) {
         fields[i]->setAccessibleName(headers[i]->text());
     }
 
-    if (copyOf) {
-        line->flask->setCurrentIndex(copyOf->flask->currentIndex());
-        line->diameter->setText(copyOf->diameter->text());
-        line->height->setText(copyOf->height->text());
-        line->unit->setCurrentIndex(copyOf->unit->currentIndex());
-        line->count->setValue(copyOf->count->value());
-        line->deduction->setText(copyOf->deduction->text());
-    } else {
-        line->flask->setCurrentIndex(0);
-    }
-
     FlaskLine* raw = line.get();
     connect(raw->flask, &QComboBox::activated, this, [this, raw] { flaskChosen(raw); });
-    for (QLineEdit* size : {raw->diameter, raw->height}) {
-        connect(size, &QLineEdit::textEdited, this, [this, raw] { flaskSizeEdited(raw); });
-    }
-    connect(raw->unit, &QComboBox::activated, this, [this, raw] { flaskSizeEdited(raw); });
     for (QLineEdit* field : {raw->diameter, raw->height, raw->deduction}) {
-        connect(field, &QLineEdit::textChanged, this, &PlanWindow::recompute);
+        connect(field, &QLineEdit::textEdited, this, [this, raw, field] { typed(raw, field); });
     }
-    connect(raw->unit, &QComboBox::currentIndexChanged, this, &PlanWindow::recompute);
-    connect(raw->count, &QSpinBox::valueChanged, this, &PlanWindow::recompute);
+    connect(raw->unit, &QComboBox::activated, this, [this, raw](int unit) {
+        const int index = indexOf(raw);
+        m_editor.choose(tr("Choisir l'unité"), [index, unit](auto& plan) {
+            auto& edited = plan.lines.at(std::size_t(index));
+            edited.unit = unit == 1 ? gypsomix::LengthUnit::inch : gypsomix::LengthUnit::millimetre;
+            edited.flask.reset();
+        });
+    });
+    connect(raw->count, &QSpinBox::valueChanged, this, [this, raw](int count) {
+        const int index = indexOf(raw);
+        m_editor.type(
+            PlanEditor::Field::count, index, tr("Changer le nombre"),
+            [index, count](auto& plan) { plan.lines.at(std::size_t(index)).count = count; });
+    });
 
+    for (QWidget* field :
+         {static_cast<QWidget*>(raw->diameter), static_cast<QWidget*>(raw->height),
+          static_cast<QWidget*>(raw->deduction), static_cast<QWidget*>(raw->count)}) {
+        keepUndoForThePlan(field);
+    }
     m_lines.insert(m_lines.begin() + index, std::move(line));
-    placeLines();
     for (QWidget* widget : raw->widgets()) {
         widget->show();
     }
@@ -417,171 +528,20 @@ void PlanWindow::placeLines() {
                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 }
 
-std::vector<gypsomix::PlanLine> PlanWindow::planLines() const {
-    std::vector<gypsomix::PlanLine> lines;
-    lines.reserve(m_lines.size());
-    for (const auto& line : m_lines) {
-        gypsomix::PlanLine plan;
-        plan.diameter = textOf(line->diameter);
-        plan.height = textOf(line->height);
-        plan.unit = line->unit->currentIndex() == 1 ? gypsomix::LengthUnit::inch
-                                                    : gypsomix::LengthUnit::millimetre;
-        plan.count = line->count->value();
-        plan.deduction = textOf(line->deduction);
-        lines.push_back(std::move(plan));
-    }
-    return lines;
+// A field would take Ctrl+Z for its own text; the plan's undo walks back every edit, typing
+// and choices alike, so the keys go to it.
+void PlanWindow::keepUndoForThePlan(QWidget* field) {
+    field->installEventFilter(this);
 }
 
-gypsomix::Margin PlanWindow::margin() const {
-    if (ui->marginPlus5->isChecked()) {
-        return gypsomix::Margin::Plus5;
-    }
-    if (ui->marginPlus10->isChecked()) {
-        return gypsomix::Margin::Plus10;
-    }
-    return gypsomix::Margin::Brut;
-}
-
-void PlanWindow::recompute() {
-    clearResults();
-    const bool special = ui->specialGroup->isChecked();
-    ui->waterMassLabel->setText(special ? QStringLiteral("Liquide total (g)")
-                                        : QStringLiteral("Masse d'eau (g)"));
-    for (QWidget* widget :
-         {static_cast<QWidget*>(ui->specialMassLabel), static_cast<QWidget*>(ui->specialMass),
-          static_cast<QWidget*>(ui->splitWaterLabel), static_cast<QWidget*>(ui->splitWater)}) {
-        widget->setVisible(special);
-    }
-
-    const auto format = regionalNumberFormat();
-    try {
-        gypsomix::PlanResult result;
-        if (hasMaterial()) {
-            result = gypsomix::plan_masses(textOf(ui->density), textOf(ui->mixWater), planLines(),
-                                           margin(), format);
-        } else {
-            result = gypsomix::plan_volume(planLines(), format);
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            return true;  // not taken by the field: the shortcut reaches the window's actions
         }
-        for (int i = 0; i < lineCount(); ++i) {
-            setText(m_lines[std::size_t(i)]->volume, result.flask_volumes[std::size_t(i)]);
-        }
-        setText(ui->totalVolume, result.volume);
-        if (!hasMaterial()) {
-            showMessage(QStringLiteral("Choisissez un revêtement : les masses suivront."), false);
-            return;
-        }
-        gypsomix::LiquidSplit split;
-        if (special) {
-            split = gypsomix::split_liquid(result.masses.water, textOf(ui->concentration), format);
-        }
-        setText(ui->powderMass, result.masses.powder);
-        setText(ui->waterMass, result.masses.water);
-        setText(ui->specialMass, split.special);
-        setText(ui->splitWater, split.water);
-        for (QPushButton* button : {ui->printSheet, ui->saveSheet}) {
-            button->setEnabled(true);
-        }
-    } catch (const gypsomix::RunTimeError& error) {
-        // No figure may stand that does not follow from every input.
-        clearResults();
-        showError(error);
     }
-}
-
-void PlanWindow::clearResults() {
-    // A sheet without its masses would only be weighed wrong.
-    for (QPushButton* button : {ui->printSheet, ui->saveSheet}) {
-        button->setEnabled(false);
-    }
-    for (QWidget* field : std::as_const(m_marked)) {
-        setMarked(field, false);
-    }
-    m_marked.clear();
-    for (QLineEdit* field :
-         {ui->totalVolume, ui->powderMass, ui->waterMass, ui->specialMass, ui->splitWater}) {
-        field->clear();
-    }
-    for (const auto& line : m_lines) {
-        line->volume->clear();
-    }
-    showMessage(QString(), false);
-}
-
-void PlanWindow::showError(const gypsomix::RunTimeError& error) {
-    const auto* planError = dynamic_cast<const gypsomix::PlanError*>(&error);
-    QWidget* field = planError ? fieldOf(*planError) : nullptr;
-    const auto* edit = qobject_cast<QLineEdit*>(field);
-    if (planError && edit && edit->text().trimmed().isEmpty()) {
-        // An empty field is a plan not finished yet, not a fault.
-        const QString what = fieldName(planError->field());
-        showMessage(planError->line() > 0
-                        ? QStringLiteral("Ligne %1 : indiquez %2.").arg(planError->line()).arg(what)
-                        : QStringLiteral("Indiquez %1.").arg(what),
-                    false);
-        return;
-    }
-    if (field) {
-        setMarked(field, true);
-    }
-    showMessage(QString::fromStdString(error.what()), true);
-}
-
-QWidget* PlanWindow::fieldOf(const gypsomix::PlanError& error) const {
-    const int line = error.line() - 1;
-    const FlaskLine* flask =
-        line >= 0 && line < lineCount() ? m_lines[std::size_t(line)].get() : nullptr;
-    switch (error.field()) {
-        case gypsomix::PlanField::density:
-            return ui->density;
-        case gypsomix::PlanField::water:
-            return ui->mixWater;
-        case gypsomix::PlanField::concentration:
-            return ui->concentration;
-        case gypsomix::PlanField::diameter:
-            return flask ? flask->diameter : nullptr;
-        case gypsomix::PlanField::height:
-            return flask ? flask->height : nullptr;
-        case gypsomix::PlanField::count:
-            return flask ? flask->count : nullptr;
-        case gypsomix::PlanField::deduction:
-            return flask ? flask->deduction : nullptr;
-        default:
-            // A result beyond range: no single input is at fault.
-            return nullptr;
-    }
-}
-
-void PlanWindow::setMarked(QWidget* field, bool marked) {
-    field->setProperty("fault", marked);
-    field->style()->unpolish(field);
-    field->style()->polish(field);
-    field->update();
-    if (marked) {
-        m_marked << field;
-    }
-}
-
-void PlanWindow::showMessage(const QString& text, bool fault) {
-    ui->message->setText(text);
-    const QStyle::StandardPixmap icon =
-        fault ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation;
-    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    ui->messageIcon->setPixmap(text.isEmpty() ? QPixmap()
-                                              : style()->standardIcon(icon).pixmap(
-                                                    QSize(size, size), devicePixelRatioF()));
-    ui->message->setAccessibleName(fault ? QStringLiteral("Erreur") : QStringLiteral("Message"));
-}
-
-void PlanWindow::colourMasses() {
-    // The blue of the main window's masses on a light background; a light blue on a dark one.
-    const bool dark = palette().color(QPalette::Base).lightness() < 128;
-    const QColor colour = dark ? QColor(140, 180, 255) : QColor(0, 0, 192);
-    for (QLineEdit* mass : {ui->powderMass, ui->waterMass, ui->specialMass, ui->splitWater}) {
-        QPalette palette = mass->palette();
-        palette.setColor(QPalette::Text, colour);
-        mass->setPalette(palette);
-    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlanWindow::changeEvent(QEvent* event) {
@@ -592,96 +552,17 @@ void PlanWindow::changeEvent(QEvent* event) {
 }
 
 MixingSheet PlanWindow::mixingSheet() const {
-    static const char* const kLabels[] = {
-        "Eau utilisée (%)",
-        "Temps de malaxage (min)",
-        "Temps de gel (min)",
-        "Temps utile de coulabilité (min)",
-        "Densité du revêtement liquide",
-        "Expansion de prise à 1 heure",
-        "Expansion de prise à 2 heures",
-    };
-    MixingSheet sheet;
-    sheet.date = QDate::currentDate();
-    sheet.material = m_materialName;
-    for (int i = 0; i < m_materialValues.size() && i < int(std::size(kLabels)); ++i) {
-        sheet.materialValues.push_back({QString::fromUtf8(kLabels[i]), m_materialValues.at(i)});
-    }
-    sheet.mixWater = ui->mixWater->text();
-    for (const auto& line : m_lines) {
-        sheet.lines.push_back({line->flask->currentText(), line->count->value(),
-                               line->diameter->text(), line->height->text(),
-                               line->unit->currentText(), line->deduction->text(),
-                               line->volume->text()});
-    }
-    sheet.volume = ui->totalVolume->text();
-    for (QRadioButton* option : {ui->marginBrut, ui->marginPlus5, ui->marginPlus10}) {
-        if (option->isChecked()) {
-            sheet.margin = option->text();
-        }
-    }
-    sheet.powder = ui->powderMass->text();
-    sheet.water = ui->waterMass->text();
-    sheet.special = ui->specialGroup->isChecked();
-    if (sheet.special) {
-        sheet.concentration = ui->concentration->text();
-        sheet.specialLiquid = ui->specialMass->text();
-        sheet.splitWater = ui->splitWater->text();
-    }
-    // Mixing, pourable and gel times: fields 3, 5 and 4 of the material record.
-    if (m_materialValues.size() >= 4) {
-        try {
-            const auto times = gypsomix::working_schedule(
-                m_materialValues.at(1).toStdString(), m_materialValues.at(3).toStdString(),
-                m_materialValues.at(2).toStdString(), regionalNumberFormat());
-            sheet.schedule = MixingSheet::Schedule{times, m_materialValues.at(1),
-                                                   m_materialValues.at(3), m_materialValues.at(2)};
-        } catch (const gypsomix::RunTimeError&) {
-            // The sheet says the times are missing instead of drawing a wrong bar.
-        }
-    }
-    return sheet;
+    return mixingSheetOf(m_editor.plan(), m_figures, QDate::currentDate());
 }
 
 void PlanWindow::printSheet() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Fiche de mélange"));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Imprimer la fiche de mélange"));
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    if (!renderMixingSheet(printer, mixingSheet())) {
-        QMessageBox::warning(this, QStringLiteral("Gypsomix"),
-                             QStringLiteral("La fiche de mélange n'a pas pu être imprimée."));
-    }
+    printMixingSheet(this, mixingSheet());
 }
 
 void PlanWindow::saveSheet() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(
-        QStringLiteral("Fiche de mélange %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la fiche de mélange"),
-                                     suggested, QStringLiteral("Document PDF (*.pdf)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".pdf");
-    }
-    if (!saveSheetTo(path)) {
-        QMessageBox::warning(
-            this, QStringLiteral("Gypsomix"),
-            QStringLiteral("La fiche de mélange n'a pas pu être écrite dans « %1 ».")
-                .arg(QDir::toNativeSeparators(path)));
-    }
+    saveMixingSheet(this, mixingSheet());
 }
 
 bool PlanWindow::saveSheetTo(const QString& path) const {
-    QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("Fiche de mélange"));
-    writer.setCreator(QStringLiteral("Gypsomix – Plan de coulée"));
-    return renderMixingSheet(writer, mixingSheet());
+    return writeMixingSheet(path, mixingSheet());
 }

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QStringList>
+#include <QDateTime>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "calc/plan.h"
-#include "calc/schedule.h"
+#include "document/plan_figures.h"
 #include "ui/mixing_sheet.h"
 
 class CatalogueListModel;
+class PlanEditor;
 class QAbstractItemModel;
 class QComboBox;
 class QLabel;
@@ -21,13 +23,14 @@ class PlanWindow;
 }
 
 // The casting plan: one material, several kinds of flask filled from one bowl, the tree of each
-// flask deducted, and the masses to weigh for the whole bowl. Every input change recomputes at
-// once; a fault is shown in the window, never in a dialog, and empties the results.
+// flask deducted, and the masses to weigh for the whole bowl. The window shows the editor's
+// plan and turns each input into one edit of it; the figures follow every change at once. A
+// fault is shown in the window, never in a dialog, and empties the results.
 class PlanWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PlanWindow(QWidget* parent = nullptr);
+    explicit PlanWindow(PlanEditor& editor, QWidget* parent = nullptr);
     ~PlanWindow() override;
 
     // Lists both catalogues. One that cannot be read is reported; its list stays empty and the
@@ -39,7 +42,8 @@ class PlanWindow : public QWidget {
     void removeFlaskLine();
     int lineCount() const { return int(m_lines.size()); }
 
-    // The sheet of the plan as shown; complete once the masses are.
+    // The figures of the plan as shown, and its sheet; the sheet is complete once the masses are.
+    const gypsomix::PlanFigures& figures() const { return m_figures; }
     MixingSheet mixingSheet() const;
     void printSheet();
     void saveSheet();
@@ -47,40 +51,54 @@ class PlanWindow : public QWidget {
     bool saveSheetTo(const QString& path) const;
     // The line that the line buttons act on: the one the keyboard focus was last in.
     int currentLine() const { return m_currentLine; }
+    // When water met powder, while the timer runs for this plan.
+    const std::optional<QDateTime>& mixedAt() const { return m_mixedAt; }
+
+  signals:
+    // « Consigner la coulée » beside the timer.
+    void recordRequested();
+    // The timer started on the material's times: water has met powder.
+    void timerStarted();
 
   protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct FlaskLine;
 
+    void keepUndoForThePlan(QWidget* field);
+    void showPlan();
+    void showLine(FlaskLine& line, const gypsomix::DocumentLine& plan);
+    void showMaterial();
     void materialChosen();
-    // A material's record was read at its choice.
-    bool hasMaterial() const { return !m_materialValues.isEmpty(); }
     void startTimer();
     void flaskChosen(FlaskLine* line);
-    void flaskSizeEdited(FlaskLine* line);
-    void insertLine(int index, const FlaskLine* copyOf);
+    int indexOf(const FlaskLine* line) const;
+    void typed(FlaskLine* line, QLineEdit* field);
+    void focusLine(int line);
+    void insertLine(int index);
     void placeLines();
     void recompute();
     void clearResults();
-    void showError(const gypsomix::RunTimeError& error);
+    void showError(const gypsomix::PlanError& error);
     void showMessage(const QString& text, bool fault);
     QWidget* fieldOf(const gypsomix::PlanError& error) const;
     void setMarked(QWidget* field, bool marked);
     void colourMasses();
-    gypsomix::Margin margin() const;
-    std::vector<gypsomix::PlanLine> planLines() const;
+    QAbstractItemModel* withOther(CatalogueListModel* catalogue);
 
+    PlanEditor& m_editor;
     std::unique_ptr<Ui::PlanWindow> ui;
     std::vector<std::unique_ptr<FlaskLine>> m_lines;
     int m_currentLine = 0;
-    QAbstractItemModel* withOther(CatalogueListModel* catalogue);
+    gypsomix::PlanFigures m_figures;
+    std::optional<QDateTime> m_mixedAt;
 
     CatalogueListModel* m_materialCatalogue = nullptr;
     CatalogueListModel* m_flaskCatalogue = nullptr;
     QAbstractItemModel* m_flasks = nullptr;  // "Autre", then the flask catalogue
     QList<QWidget*> m_marked;
-    QString m_materialName;
-    QStringList m_materialValues;  // fields 2 to 8 of the record, as the catalogue gives them
+    // The material the list shows, so that the list is searched only when the plan's changes.
+    std::optional<std::string> m_shownMaterial;
 };

@@ -3,6 +3,7 @@
 #include "../core_test_support.h"
 #include "calc/plan.h"
 #include "ui/number_format.h"
+#include "ui/plan_editor.h"
 #include "ui/plan_window.h"
 #include "ui/working_timer.h"
 #include "window_test_support.h"
@@ -11,6 +12,7 @@ namespace {
 
 // A plan window on its own catalogues in its own working directory, listed and shown.
 struct PlanLoaded {
+    PlanEditor editor;
     explicit PlanLoaded(const QByteArray& materials = kMaterials) {
         if (writeCatalogues(dir, materials, kFlasks)) {
             window.show();
@@ -19,30 +21,24 @@ struct PlanLoaded {
         }
     }
     TempWorkDir dir;
-    PlanWindow window;
+    PlanWindow window{editor};
     bool ok = false;
 };
-
-// A line's field, found as a screen reader finds it: by its column and its line.
-template <typename T = QLineEdit>
-T* field(QWidget& window, int line, const QString& column) {
-    for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->accessibleName() == column &&
-            widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)))
-            return qobject_cast<T*>(widget);
-    return nullptr;
-}
 
 QComboBox* flaskOf(QWidget& window, int line) {
     return field<QComboBox>(window, line, QStringLiteral("Cylindre"));
 }
 
-// Gives the widget the focus and replaces its text by typing.
-void typeInto(QWidget* widget, const QString& text) {
-    widget->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(widget, Qt::Key_Delete);
-    QTest::keyClicks(widget, text);
+// A text put in whole, as a paste would: the window hears it as typed.
+void enter(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    emit field->textEdited(text);
+}
+
+void turnOnSpecial(QWidget& window) {
+    auto* special = control<QGroupBox>(window, "specialGroup");
+    special->setChecked(true);
+    emit special->clicked(true);
 }
 
 // Alt and the underlined letter; a button answers with an animated click, a moment later.
@@ -62,14 +58,6 @@ QString regionalText(const char* text) {
                                            QString::fromStdString(regionalNumberFormat().decimal));
 }
 
-QList<QWidget*> marked(QWidget& window) {
-    QList<QWidget*> widgets;
-    for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->property("fault").toBool())
-            widgets << widget;
-    return widgets;
-}
-
 QStringList results(QWidget& window) {
     QStringList texts;
     for (const char* name : {"totalVolume", "powderMass", "waterMass", "specialMass", "splitWater"})
@@ -83,14 +71,6 @@ QString message(QWidget& window) {
 
 QString reportHeading(int number) {
     return QStringLiteral("Erreur d'exécution %1\n").arg(number);
-}
-
-// What a poppler tool prints for a file; a missing tool fails the comparison that follows.
-QString pdfTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace
@@ -202,8 +182,8 @@ class TestPlanWindow : public QObject {
         PlanWindow& window = loaded.window;
         chooseWithKeys(control<QComboBox>(window, "materialList"), 0);
         arrowTo(flaskOf(window, 0), 1);  // 100 x 100
-        control<QGroupBox>(window, "specialGroup")->setChecked(true);
-        control<QLineEdit>(window, "concentration")->setText(QStringLiteral("25"));
+        turnOnSpecial(window);
+        enter(control<QLineEdit>(window, "concentration"), QStringLiteral("25"));
         const QStringList good = results(window);
         QVERIFY(!good.contains(QString()));
 
@@ -256,7 +236,7 @@ class TestPlanWindow : public QObject {
         };
         QVERIFY(!control(window, "removeLine")->isEnabled());
         typeInto(field(window, 0, QStringLiteral("Diamètre")), QStringLiteral("50"));
-        field(window, 0, QStringLiteral("Hauteur"))->setText(QStringLiteral("60"));
+        enter(field(window, 0, QStringLiteral("Hauteur")), QStringLiteral("60"));
         field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(2);
         press("duplicateLine", Qt::Key_U);
         press("addLine", Qt::Key_A);
@@ -360,7 +340,8 @@ class TestPlanWindow : public QObject {
     void missingAtStart() {
         TempWorkDir dir;
         QVERIFY(writeCatalogues(dir, QByteArray(), kFlasks));
-        PlanWindow window;
+        PlanEditor editor;
+        PlanWindow window(editor);
         window.show();
         ModalAnswers answers;
         answers.then(press(QMessageBox::Ok));
@@ -421,19 +402,19 @@ class TestPlanWindow : public QObject {
         QVERIFY(!save->isEnabled());
         chooseWithKeys(control<QComboBox>(window, "materialList"), 0);
         const auto fill = [&](int line, const char* diameter, const char* height, int count) {
-            field(window, line, QStringLiteral("Diamètre"))->setText(regionalText(diameter));
-            field(window, line, QStringLiteral("Hauteur"))->setText(regionalText(height));
+            enter(field(window, line, QStringLiteral("Diamètre")), regionalText(diameter));
+            enter(field(window, line, QStringLiteral("Hauteur")), regionalText(height));
             field<QSpinBox>(window, line, QStringLiteral("Nombre"))->setValue(count);
         };
         fill(0, "2 1/2", "3", 3);
-        field<QComboBox>(window, 0, QStringLiteral("Unité"))->setCurrentIndex(1);
-        field(window, 0, QStringLiteral("Arbre et socle (cm³)"))->setText(QStringLiteral("12"));
+        arrowTo(field<QComboBox>(window, 0, QStringLiteral("Unité")), 1);
+        enter(field(window, 0, QStringLiteral("Arbre et socle (cm³)")), QStringLiteral("12"));
         window.addFlaskLine();
         fill(1, "76.2", "101.6", 2);
         window.addFlaskLine();
         arrowTo(flaskOf(window, 2), 1);
-        control<QGroupBox>(window, "specialGroup")->setChecked(true);
-        control<QLineEdit>(window, "concentration")->setText(QStringLiteral("25"));
+        turnOnSpecial(window);
+        enter(control<QLineEdit>(window, "concentration"), QStringLiteral("25"));
         QVERIFY(save->isEnabled());
 
         const QString path = loaded.dir.path() + QStringLiteral("/fiche");

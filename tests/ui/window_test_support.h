@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <functional>
 
+#include "document/plan_document.h"
 #include "ui/application.h"
 #include "ui/selection.h"
 #include "workdir.h"
@@ -152,4 +153,52 @@ inline void clickOption(QRadioButton* option) {
 // The figure with the decimal separator the run's LANG calls for, found without QLocale.
 inline QString regional(QString text) {
     return text.replace(QLatin1Char(','), qgetenv("LANG").startsWith("fr") ? "," : ".");
+}
+
+// A plan line's field, found as a screen reader finds it: by its column and its line.
+template <typename T = QLineEdit>
+T* field(QWidget& window, int line, const QString& column) {
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->accessibleName() == column &&
+            widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)))
+            return qobject_cast<T*>(widget);
+    return nullptr;
+}
+
+// Gives the widget the focus and replaces its text by typing.
+inline void typeInto(QWidget* widget, const QString& text) {
+    widget->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_Delete);
+    QTest::keyClicks(widget, text);
+}
+
+// The fields a window has framed in red as faults.
+inline QList<QWidget*> marked(QWidget& window) {
+    QList<QWidget*> widgets;
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->property("fault").toBool())
+            widgets << widget;
+    return widgets;
+}
+
+// What a poppler tool prints for a file; a missing tool fails the comparison that follows.
+inline QString pdfTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The three-line plan of the README, on the test catalogues' first material.
+inline gypsomix::PlanDocument threeLines() {
+    gypsomix::PlanDocument plan;
+    plan.material = gypsomix::CatalogueChoice{"Pl\u00e2tre \u00e0 bijoux",
+                                              {"38", "3", "10", "8", "1.8", "0.48", "0.55"}};
+    plan.water_percent = "38";
+    plan.lines = {{std::nullopt, "2 1/2", "3", gypsomix::LengthUnit::inch, 3, "12", ""},
+                  {std::nullopt, "76.2", "101.6", gypsomix::LengthUnit::millimetre, 2, "", ""},
+                  {gypsomix::CatalogueChoice{"Cylindre 100 \u00d7 100", {"100", "100"}}, "100",
+                   "100", gypsomix::LengthUnit::millimetre, 1, "", ""}};
+    return plan;
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/number_text.h"
+#include "document/plan_document.h"
+
+namespace gypsomix {
+
+// What opening a plan against today's catalogues found.
+struct CatalogueMatch {
+    // French sentences for the caster, one per choice that is gone or changed, or per catalogue
+    // that could not be read; empty when every choice was found as it was saved.
+    std::vector<std::string> notes;
+    bool changed = false;  // the plan now differs from the file
+};
+
+// Looks each catalogue choice of the plan up by name in today's catalogues (Data/Mat.txt,
+// Data/Cylindre.txt and Data/Metal.txt from the current folder). A choice found with the same
+// values stays; one found with other values takes today's values; a flask that is gone becomes
+// « Autre » with its stored size; a material or a metal that is gone is no longer chosen. A
+// catalogue that cannot be read leaves its choices as saved and is named in the notes. Values in
+// notes are shown under `format`.
+CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format);
+
+// Today's record of the first entry called `name` in a catalogue, or nothing when it has none.
+// Throws RunTimeError for a catalogue that cannot be read.
+std::optional<std::vector<FieldValue>> find_record(const char* path, int fields,
+                                                   const std::string& name);
+
+// A catalogue record's values from its second field on, in the plan file's invariant form.
+std::vector<std::string> invariant_values(const std::vector<FieldValue>& record);
+
+}  // namespace gypsomix

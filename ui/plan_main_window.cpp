@@ -1,0 +1,407 @@
+#include "ui/plan_main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "catalogue/catalogue.h"
+#include "document/plan_catalogue.h"
+#include "ui/journal_window.h"
+#include "ui/metal_panel.h"
+#include "ui/number_format.h"
+#include "ui/pictures.h"
+#include "ui/plan_files.h"
+#include "ui/plan_window.h"
+
+namespace {
+
+constexpr int kRecentKept = 8;
+const QString kRecentKey = QStringLiteral("recentPlans");
+const QString kProgramTitle = QStringLiteral("Gypsomix – Plan de coulée");
+
+}  // namespace
+
+PlanPlaces PlanPlaces::user() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return {QDir(data).filePath(QStringLiteral("gypsomix")),
+            QDir(config).filePath(QStringLiteral("gypsomix/gypsomix-plan.conf"))};
+}
+
+PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
+    : QMainWindow(parent),
+      m_autosave(m_editor, places.dataFolder),
+      m_settings(places.settingsFile, QSettings::IniFormat),
+      m_journal(QDir(places.dataFolder).filePath(QStringLiteral("journal.sqlite"))) {
+    setObjectName(QStringLiteral("Plan de coulée"));
+    setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64}));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_noticeBar = new QWidget(central);
+    auto* bar = new QHBoxLayout(m_noticeBar);
+    auto* icon = new QLabel(m_noticeBar);
+    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size, size));
+    m_notice = new QLabel(m_noticeBar);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setWordWrap(true);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_noticeAction = new QPushButton(m_noticeBar);
+    m_noticeAction->setObjectName(QStringLiteral("noticeAction"));
+    m_noticeAction->hide();
+    connect(m_noticeAction, &QPushButton::clicked, this, [this] {
+        if (auto act = std::exchange(m_onNoticeAction, {})) {
+            act();
+        }
+    });
+    auto* dismiss = new QToolButton(m_noticeBar);
+    dismiss->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    dismiss->setAutoRaise(true);
+    dismiss->setToolTip(QStringLiteral("Fermer ce message"));
+    dismiss->setAccessibleName(QStringLiteral("Fermer ce message"));
+    connect(dismiss, &QToolButton::clicked, this, [this] { showNotice(QString()); });
+    bar->addWidget(icon, 0, Qt::AlignTop);
+    bar->addWidget(m_notice, 1);
+    bar->addWidget(m_noticeAction, 0, Qt::AlignTop);
+    bar->addWidget(dismiss, 0, Qt::AlignTop);
+    m_noticeBar->setAutoFillBackground(true);
+    m_noticeBar->setBackgroundRole(QPalette::AlternateBase);
+    m_noticeBar->hide();
+    // The plan, then what follows from its flasks: the metal to melt.
+    m_tabs = new QTabWidget(central);
+    m_tabs->setDocumentMode(true);
+    m_view = new PlanWindow(m_editor, m_tabs);
+    m_tabs->addTab(m_view, QStringLiteral("Plan"));
+    m_metal = new MetalPanel(m_editor, m_settings, m_tabs);
+    m_tabs->addTab(m_metal, QStringLiteral("Métal"));
+    layout->addWidget(m_noticeBar);
+    layout->addWidget(m_tabs, 1);
+    setCentralWidget(central);
+
+    createMenus();
+    connect(&m_editor, &PlanEditor::modifiedChanged, this, &PlanMainWindow::updateTitle);
+    updateTitle();
+    resize(sizeHint().expandedTo(minimumSizeHint()));
+}
+
+PlanMainWindow::~PlanMainWindow() = default;
+
+void PlanMainWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    file->addAction(QStringLiteral("&Nouveau"), QKeySequence::New, this, &PlanMainWindow::newPlan);
+    file->addAction(QStringLiteral("&Ouvrir…"), QKeySequence::Open, this, &PlanMainWindow::open);
+    m_recentMenu = file->addMenu(QStringLiteral("Plans &récents"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &PlanMainWindow::fillRecentMenu);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this,
+                    &PlanMainWindow::save);
+    file->addAction(QStringLiteral("Enregistrer &sous…"), QKeySequence::SaveAs, this,
+                    &PlanMainWindow::saveAs);
+    file->addSeparator();
+    QAction* print = file->addAction(QStringLiteral("&Imprimer la fiche…"), QKeySequence::Print,
+                                     m_view, &PlanWindow::printSheet);
+    QAction* pdf = file->addAction(QStringLiteral("Enregistrer la fiche en &PDF…"), m_view,
+                                   &PlanWindow::saveSheet);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Éditio&n"));
+    QAction* undo = m_editor.undoStack()->createUndoAction(this, QStringLiteral("Annuler"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = m_editor.undoStack()->createRedoAction(this, QStringLiteral("Rétablir"));
+    redo->setShortcuts(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    edit->addAction(QStringLiteral("Ajouter une ligne"), m_view, &PlanWindow::addFlaskLine);
+    edit->addAction(QStringLiteral("Dupliquer la ligne"), m_view, &PlanWindow::duplicateFlaskLine);
+    QAction* remove =
+        edit->addAction(QStringLiteral("Supprimer la ligne"), m_view, &PlanWindow::removeFlaskLine);
+
+    QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
+    QAction* record = journal->addAction(QStringLiteral("&Consigner la coulée"), this,
+                                         &PlanMainWindow::recordCast);
+    journal->addAction(QStringLiteral("&Journal des coulées"), this, &PlanMainWindow::showJournal);
+    connect(m_view, &PlanWindow::recordRequested, this, &PlanMainWindow::recordCast);
+    // Water has met powder: the cast is offered to the journal, one click away, no dialog.
+    connect(m_view, &PlanWindow::timerStarted, this, [this] {
+        if (m_journal.state() == Journal::State::writable) {
+            showNotice(
+                QStringLiteral("Minuterie démarrée : consigner cette coulée dans le journal ?"),
+                QStringLiteral("Consigner la coulée"), [this] { recordCast(); });
+        }
+    });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Ai&de"));
+    help->addAction(QStringLiteral("Ouvrir le dossier des &catalogues"), this, [] {
+        // The catalogues are read from the folder the program was started in.
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Data"))));
+    });
+    help->addAction(QStringLiteral("À &propos"), this, [this] {
+        QMessageBox::about(
+            this, QStringLiteral("À propos"),
+            QStringLiteral("<b>%1</b><p>Version %2</p><p>Les masses de revêtement "
+                           "et d'eau de plusieurs cylindres coulés d'un même bol.</p>")
+                .arg(kProgramTitle, QApplication::applicationVersion()));
+    });
+
+    // What needs the masses, or a second line, is offered only when there is one.
+    const auto follow = [this, print, pdf, remove, record] {
+        const auto& figures = m_view->figures();
+        const bool sheet = figures.has_material && !figures.error;
+        print->setEnabled(sheet);
+        pdf->setEnabled(sheet);
+        record->setEnabled(m_journal.state() == Journal::State::writable);
+        remove->setEnabled(m_editor.plan().lines.size() > 1);
+    };
+    connect(&m_editor, &PlanEditor::changed, this, follow);
+    follow();
+}
+
+void PlanMainWindow::start() {
+    m_view->loadCatalogues();
+    m_metal->loadCatalogue();
+    if (!m_journal.notice().isEmpty()) {
+        showNotice(m_journal.notice());
+    }
+    if (!m_autosave.claim()) {
+        return;
+    }
+    if (auto recovered = m_autosave.takeRecovered()) {
+        auto match = gypsomix::match_catalogues(recovered->plan, regionalNumberFormat());
+        QStringList notes = {QStringLiteral("Plan rétabli après une fermeture inattendue.")};
+        for (const auto& note : match.notes) {
+            notes << QString::fromStdString(note);
+        }
+        takeOpened(std::move(recovered->plan), recovered->filePath,
+                   recovered->modified || match.changed, notes);
+    }
+}
+
+void PlanMainWindow::takeOpened(gypsomix::PlanDocument plan, const QString& path, bool modified,
+                                QStringList notes) {
+    m_editor.replace(std::move(plan), modified);
+    setFilePath(path);
+    showNotice(notes.join(QLatin1Char('\n')));
+}
+
+bool PlanMainWindow::openFile(const QString& path) {
+    auto read = readPlanFile(path);
+    if (const auto* why = std::get_if<QString>(&read)) {
+        QMessageBox::warning(this, kProgramTitle, *why);
+        return false;
+    }
+    auto plan = std::get<gypsomix::PlanDocument>(std::move(read));
+    const auto match = gypsomix::match_catalogues(plan, regionalNumberFormat());
+    QStringList notes;
+    for (const auto& note : match.notes) {
+        notes << QString::fromStdString(note);
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    takeOpened(std::move(plan), absolute, match.changed, notes);
+    addRecent(absolute);
+    return true;
+}
+
+bool PlanMainWindow::maybeSave() {
+    if (!m_editor.isModified()) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Warning, kProgramTitle,
+                    QStringLiteral("Enregistrer les modifications du plan «\u00A0%1\u00A0»\u00A0?")
+                        .arg(planDisplayName(m_filePath)),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("saveQuestion"));
+    box.setInformativeText(QStringLiteral("Sinon, elles seront perdues."));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool PlanMainWindow::save() {
+    return m_filePath.isEmpty() ? saveAs() : saveTo(m_filePath);
+}
+
+bool PlanMainWindow::saveAs() {
+    const QString folder = m_filePath.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(m_filePath).absolutePath();
+    const QString suggested =
+        QDir(folder).filePath(QFileInfo(planDisplayName(m_filePath)).completeBaseName() +
+                              QLatin1Char('.') + QLatin1String(kPlanSuffix));
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le plan"),
+                                                suggested, planFileFilter());
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(path).suffix().compare(QLatin1String(kPlanSuffix), Qt::CaseInsensitive) != 0) {
+        path += QLatin1Char('.') + QLatin1String(kPlanSuffix);
+    }
+    return saveTo(path);
+}
+
+bool PlanMainWindow::saveTo(const QString& path) {
+    const QString failure = writePlanFile(path, m_editor.plan());
+    if (!failure.isEmpty()) {
+        QMessageBox::warning(this, kProgramTitle, failure);
+        return false;
+    }
+    m_editor.markSaved();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    setFilePath(absolute);
+    addRecent(absolute);
+    return true;
+}
+
+void PlanMainWindow::newPlan() {
+    if (maybeSave()) {
+        takeOpened(gypsomix::PlanDocument(), QString(), false, {});
+    }
+}
+
+void PlanMainWindow::open() {
+    if (!maybeSave()) {
+        return;
+    }
+    const QString folder = m_filePath.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(m_filePath).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un plan"),
+                                                      folder, planFileFilter());
+    if (!path.isEmpty()) {
+        openFile(path);
+    }
+}
+
+void PlanMainWindow::setFilePath(const QString& path) {
+    m_filePath = path;
+    m_autosave.setFilePath(path);
+    updateTitle();
+}
+
+void PlanMainWindow::updateTitle() {
+    setWindowTitle(QStringLiteral("%1[*] – %2").arg(planDisplayName(m_filePath), kProgramTitle));
+    setWindowModified(m_editor.isModified());
+}
+
+QStringList PlanMainWindow::recentFiles() const {
+    return m_settings.value(kRecentKey).toStringList();
+}
+
+void PlanMainWindow::addRecent(const QString& path) {
+    QStringList recent = recentFiles();
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentKept) {
+        recent.removeLast();
+    }
+    m_settings.setValue(kRecentKey, recent);
+    m_settings.sync();
+}
+
+void PlanMainWindow::fillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList recent = recentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent.at(i);
+        QAction* action = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this,
+            [this, path] {
+                if (maybeSave() && !openFile(path) && !QFileInfo::exists(path)) {
+                    // A plan moved or deleted since: it is no longer offered.
+                    QStringList kept = recentFiles();
+                    kept.removeAll(path);
+                    m_settings.setValue(kRecentKey, kept);
+                }
+            });
+        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+    }
+    if (recent.isEmpty()) {
+        m_recentMenu->addAction(QStringLiteral("Aucun plan récent"))->setEnabled(false);
+        return;
+    }
+    m_recentMenu->addSeparator();
+    m_recentMenu->addAction(QStringLiteral("&Effacer la liste"), this,
+                            [this] { m_settings.remove(kRecentKey); });
+}
+
+QString PlanMainWindow::notice() const {
+    return m_noticeBar->isHidden() ? QString() : m_notice->text();
+}
+
+void PlanMainWindow::showNotice(const QString& text, const QString& action,
+                                std::function<void()> onAction) {
+    m_notice->setText(text);
+    m_noticeBar->setVisible(!text.isEmpty());
+    m_noticeAction->setText(action);
+    m_noticeAction->setVisible(!action.isEmpty());
+    m_onNoticeAction = std::move(onAction);
+}
+
+void PlanMainWindow::recordCast() {
+    showNotice(::recordCast(m_journal, m_editor.plan(), m_view->figures(), m_view->mixedAt()));
+}
+
+void PlanMainWindow::showJournal() {
+    if (!m_journalWindow) {
+        m_journalWindow = new JournalWindow(m_journal, this);
+        // A cast opened again is a new plan, not saved yet, in today's catalogues.
+        connect(m_journalWindow, &JournalWindow::openAsPlan, this,
+                [this](const gypsomix::PlanDocument& opened) {
+                    if (!maybeSave()) {
+                        return;
+                    }
+                    auto plan = opened;
+                    QStringList notes;
+                    for (const auto& note :
+                         gypsomix::match_catalogues(plan, regionalNumberFormat()).notes) {
+                        notes << QString::fromStdString(note);
+                    }
+                    takeOpened(std::move(plan), QString(), true, notes);
+                    raise();
+                    activateWindow();
+                });
+    }
+    m_journalWindow->show();
+    m_journalWindow->raise();
+    m_journalWindow->activateWindow();
+}
+
+void PlanMainWindow::closeEvent(QCloseEvent* event) {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    m_autosave.discard();
+    event->accept();
+}
