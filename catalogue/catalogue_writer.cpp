@@ -51,14 +51,11 @@ FileBytes read_bytes(const std::filesystem::path& file) {
     return read;
 }
 
+// The file as a caster finds it, whatever folder the program was started in.
 std::string quoted_path(const std::filesystem::path& file) {
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(file, ec);
-    std::string text = "« " + file.string() + " »";
-    if (!ec && absolute != file) {
-        text += " (" + absolute.lexically_normal().string() + ")";
-    }
-    return text;
+    return "« " + (ec ? file : absolute.lexically_normal()).string() + " »";
 }
 
 std::string readable_bytes(const std::filesystem::path& file) {

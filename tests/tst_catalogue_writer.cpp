@@ -435,7 +435,8 @@ class TestCatalogueWriter : public QObject {
         QVERIFY2(failure.description.startsWith("Erreur d'accès au chemin/fichier"),
                  qPrintable(failure.description));
         QVERIFY2(failure.description.contains(why), qPrintable(failure.description));
-        QVERIFY2(quotes(failure.description, path), qPrintable(failure.description));
+        QVERIFY2(quotes(failure.description, QDir(dir.path()).filePath(path)),
+                 qPrintable(failure.description));
         QCOMPARE(fileBytes("Data/Mat.txt"), before);
         QCOMPARE(fileBytes("Data/Mat.txt.bak"), QByteArray("older\r\n"));
         QCOMPARE(folderListing("Data"), (QStringList{"Mat.txt", "Mat.txt.bak"}));

@@ -59,7 +59,6 @@ QString lineEndName(gypsomix::CatalogueLineEnd lineEnd) {
 QMessageBox* question(QWidget* parent, const QString& name, const QString& title,
                       const QString& text, const QString& details) {
     auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setObjectName(name);
     box->setInformativeText(details);
     return box;
@@ -69,7 +68,6 @@ QMessageBox* question(QWidget* parent, const QString& name, const QString& title
 
 CatalogueEditor::CatalogueEditor(CatalogueKind kind, QWidget* parent)
     : QMainWindow(parent), m_sheet(kind, catalogueKindInfo(kind).path) {
-    setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("catalogueEditor"));
     setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64}));
     m_pages = new QStackedWidget(this);

@@ -67,10 +67,6 @@ QString listedName(const QString& name) {
     return name.mid(first, last - first);
 }
 
-std::string fieldText(const gypsomix::FieldValue& value, const gypsomix::NumberFormat& format) {
-    return gypsomix::value_to_text(value, format);
-}
-
 }  // namespace
 
 const CatalogueKindInfo& catalogueKindInfo(CatalogueKind kind) {
@@ -108,10 +104,10 @@ QString cellFault(CellRule rule, const QString& text, const gypsomix::NumberForm
         case CellRule::aboveZero:
             return value > 0 ? QString() : QStringLiteral("un nombre supérieur à 0");
         case CellRule::temperature:
-            return value >= kAbsoluteZero
-                       ? QString()
-                       : QStringLiteral("pas moins de %1 °C")
-                             .arg(QString::fromStdString(fieldText(kAbsoluteZero, format)));
+            return value >= kAbsoluteZero ? QString()
+                                          : QStringLiteral("pas moins de %1 °C")
+                                                .arg(QString::fromStdString(gypsomix::value_to_text(
+                                                    kAbsoluteZero, format)));
         case CellRule::notNegative:
             return value >= 0 ? QString() : QStringLiteral("un nombre positif ou nul");
         default:
@@ -225,8 +221,8 @@ void CatalogueSheet::load() {
                 QStringList cells;
                 for (int f = 0; f < m_info.fields; ++f) {
                     // A name written as a number is shown as the lists show it.
-                    cells << QString::fromStdString(
-                        fieldText(reader.read_field(), f == 0 ? gypsomix::NumberFormat{} : format));
+                    cells << QString::fromStdString(gypsomix::value_to_text(
+                        reader.read_field(), f == 0 ? gypsomix::NumberFormat{} : format));
                 }
                 ++records;
                 if (!m_info.programmes) {
