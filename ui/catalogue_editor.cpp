@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "ui/catalogue_table_model.h"
 #include "ui/pictures.h"
@@ -180,29 +181,31 @@ QWidget* CatalogueEditor::tableWithButtons(QTableView* view, bool steps) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view, 1);
     auto* buttons = new QVBoxLayout;
-    const auto entry = [this, steps] { return steps ? stepsEntry() : -1; };
-    const int none = -1;
-    const QString definite = m_sheet.rowNoun(steps ? 0 : none, true);
-    const std::pair<QString, std::function<void()>> actions[] = {
-        {QStringLiteral("Ajouter %1").arg(m_sheet.rowNoun(steps ? 0 : none, false)),
-         [=, this] {
-             if (!steps || entry() >= 0) {
-                 m_sheet.addRow(entry(), currentRow(steps));
-             }
-         }},
+    // The steps' buttons act on the programme chosen; with none chosen, on nothing.
+    const int level = steps ? 0 : -1;
+    const QString definite = m_sheet.rowNoun(level, true);
+    using Edit = std::function<void(CatalogueSheet&, int entry, int row)>;
+    const std::pair<QString, Edit> actions[] = {
+        {QStringLiteral("Ajouter %1").arg(m_sheet.rowNoun(level, false)),
+         [](CatalogueSheet& sheet, int entry, int row) { sheet.addRow(entry, row); }},
         {QStringLiteral("Dupliquer %1").arg(definite),
-         [=, this] { m_sheet.duplicateRow(entry(), currentRow(steps)); }},
+         [](CatalogueSheet& sheet, int entry, int row) { sheet.duplicateRow(entry, row); }},
         {QStringLiteral("Supprimer %1").arg(definite),
-         [=, this] { m_sheet.removeRow(entry(), currentRow(steps)); }},
+         [](CatalogueSheet& sheet, int entry, int row) { sheet.removeRow(entry, row); }},
         {QStringLiteral("Monter %1").arg(definite),
-         [=, this] { m_sheet.moveRow(entry(), currentRow(steps), -1); }},
+         [](CatalogueSheet& sheet, int entry, int row) { sheet.moveRow(entry, row, -1); }},
         {QStringLiteral("Descendre %1").arg(definite),
-         [=, this] { m_sheet.moveRow(entry(), currentRow(steps), 1); }},
+         [](CatalogueSheet& sheet, int entry, int row) { sheet.moveRow(entry, row, 1); }},
     };
-    for (const auto& [text, act] : actions) {
+    for (const auto& [text, edit] : actions) {
         auto* button = new QPushButton(text, box);
         button->setProperty("steps", steps);
-        connect(button, &QPushButton::clicked, this, act);
+        connect(button, &QPushButton::clicked, this, [this, steps, edit = edit] {
+            const int entry = steps ? stepsEntry() : -1;
+            if (!steps || entry >= 0) {
+                edit(m_sheet, entry, currentRow(steps));
+            }
+        });
         buttons->addWidget(button);
         m_rowButtons << button;
     }
