@@ -21,6 +21,7 @@
 
 #include "catalogue/catalogue.h"
 #include "document/plan_catalogue.h"
+#include "ui/catalogue_editor.h"
 #include "ui/journal_window.h"
 #include "ui/metal_panel.h"
 #include "ui/number_format.h"
@@ -135,6 +136,13 @@ void PlanMainWindow::createMenus() {
     edit->addAction(QStringLiteral("Dupliquer la ligne"), m_view, &PlanWindow::duplicateFlaskLine);
     QAction* remove =
         edit->addAction(QStringLiteral("Supprimer la ligne"), m_view, &PlanWindow::removeFlaskLine);
+
+    QMenu* catalogues = menuBar()->addMenu(QStringLiteral("&Catalogues"));
+    const QString kinds[] = {QStringLiteral("&Revêtements…"), QStringLiteral("C&ylindres…"),
+                             QStringLiteral("&Métaux…"), QStringLiteral("&Programmes de cuisson…")};
+    for (int kind = 0; kind < int(std::size(kinds)); ++kind) {
+        catalogues->addAction(kinds[kind], this, [this, kind] { editCatalogue(kind); });
+    }
 
     QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
     QAction* record = journal->addAction(QStringLiteral("&Consigner la coulée"), this,
@@ -372,6 +380,25 @@ void PlanMainWindow::recordCast() {
     showNotice(::recordCast(m_journal, m_editor.plan(), m_view->figures(), m_view->mixedAt()));
 }
 
+// One editor per catalogue; a catalogue saved is listed again in the windows that list it.
+void PlanMainWindow::editCatalogue(int kind) {
+    while (m_catalogueEditors.size() <= kind) {
+        m_catalogueEditors.append(nullptr);
+    }
+    QPointer<CatalogueEditor>& editor = m_catalogueEditors[kind];
+    if (!editor) {
+        editor = new CatalogueEditor(CatalogueKind(kind), this);
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+        connect(editor, &CatalogueEditor::catalogueSaved, this, [this] {
+            m_view->loadCatalogues();
+            m_metal->loadCatalogue();
+        });
+    }
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+
 void PlanMainWindow::showJournal() {
     if (!m_journalWindow) {
         m_journalWindow = new JournalWindow(m_journal, this);
@@ -398,6 +425,13 @@ void PlanMainWindow::showJournal() {
 }
 
 void PlanMainWindow::closeEvent(QCloseEvent* event) {
+    // A catalogue being edited asks about its own changes first.
+    for (const QPointer<CatalogueEditor>& editor : std::as_const(m_catalogueEditors)) {
+        if (editor && !editor->close()) {
+            event->ignore();
+            return;
+        }
+    }
     if (!maybeSave()) {
         event->ignore();
         return;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,7 @@
 #include "ui/plan_autosave.h"
 #include "ui/plan_editor.h"
 
+class CatalogueEditor;
 class JournalWindow;
 class MetalPanel;
 class PlanWindow;
@@ -67,6 +70,7 @@ class PlanMainWindow : public QMainWindow {
 
   private:
     void createMenus();
+    void editCatalogue(int kind);
     void updateTitle();
     void setFilePath(const QString& path);
     void addRecent(const QString& path);
@@ -82,6 +86,7 @@ class PlanMainWindow : public QMainWindow {
     QSettings m_settings;
     Journal m_journal;
     JournalWindow* m_journalWindow = nullptr;
+    QList<QPointer<CatalogueEditor>> m_catalogueEditors;  // one per catalogue, while open
     QTabWidget* m_tabs = nullptr;
     PlanWindow* m_view = nullptr;
     MetalPanel* m_metal = nullptr;
