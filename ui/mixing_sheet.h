@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "calc/schedule.h"
+#include "ui/oven_sheet.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -51,6 +52,8 @@ struct MixingSheet {
     QString splitWater;     // g, when special
     // None when the material's times cannot give a schedule.
     std::optional<Schedule> schedule;
+    // The casting day, for a plan with a burnout programme.
+    std::optional<OvenSheet> oven;
 };
 
 // Draws the sheet inside `page` (painter coordinates, the printable part of an A4 portrait

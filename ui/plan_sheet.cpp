@@ -83,6 +83,7 @@ MixingSheet mixingSheetOf(const gypsomix::PlanDocument& plan, const gypsomix::Pl
             // The sheet says the times are missing instead of drawing a wrong bar.
         }
     }
+    sheet.oven = ovenSheetOf(plan);
     return sheet;
 }
 
