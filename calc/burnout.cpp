@@ -10,8 +10,34 @@
 namespace gypsomix {
 namespace {
 
-using boost::multiprecision::cpp_int;
-using boost::multiprecision::cpp_rational;
+namespace mp = boost::multiprecision;
+// Without expression templates: each operation gives its value, plain to read and to analyse.
+using Integer = mp::number<mp::cpp_int_backend<>, mp::et_off>;
+
+// A number exactly as its text writes it: units × 10^exponent.
+struct Decimal {
+    Integer units;
+    long long exponent = 0;
+};
+
+Integer power_of_ten(long long exponent) {
+    return mp::pow(Integer(10), unsigned(exponent));
+}
+
+// a − b, exactly.
+Decimal difference(const Decimal& a, const Decimal& b) {
+    const long long common = std::min(a.exponent, b.exponent);
+    return {
+        a.units * power_of_ten(a.exponent - common) - b.units * power_of_ten(b.exponent - common),
+        common};
+}
+
+// ⌈ n × 10^exponent / d ⌉ for n ≥ 0 and d > 0.
+Integer ceiling(const Integer& n, long long exponent, const Integer& d) {
+    const Integer numerator = exponent > 0 ? n * power_of_ten(exponent) : n;
+    const Integer denominator = exponent < 0 ? d * power_of_ten(-exponent) : d;
+    return (numerator + denominator - 1) / denominator;
+}
 using detail::quoted;
 using std::chrono::minutes;
 
@@ -44,8 +70,8 @@ const char* field_name(BurnoutField field) {
 
 // The exact value of a field text, read by the same scanner and syntax as every field: the
 // scanner says whether it is a number, and its digits, separator and exponent give the value.
-cpp_rational exact_value(std::string_view text, const NumberFormat& format, int step,
-                         BurnoutField field) {
+Decimal exact_value(std::string_view text, const NumberFormat& format, int step,
+                    BurnoutField field) {
     const NumberSyntax syntax = strict_number_syntax(format);
     const NumberScan scan = scan_number(text, syntax);
     if (scan.stop == NumberStop::out_of_range) {
@@ -89,7 +115,7 @@ cpp_rational exact_value(std::string_view text, const NumberFormat& format, int 
         }
     }
     if (digits.empty()) {
-        return 0;
+        return {};
     }
     if (scan.value == 0) {
         // Below the smallest real: its digits would take more memory than the oven is worth.
@@ -97,44 +123,24 @@ cpp_rational exact_value(std::string_view text, const NumberFormat& format, int 
              quoted(text) + " est en deçà des limites d'un nombre réel");
     }
     // A real's range bounds the exponent by the count of digits typed.
-    const long long exponent = written_exponent - fraction_digits;
-    cpp_rational value{cpp_int(digits)};
-    const cpp_int scale =
-        boost::multiprecision::pow(cpp_int(10), unsigned(exponent < 0 ? -exponent : exponent));
-    if (exponent < 0) {
-        value /= scale;
-    } else {
-        value *= scale;
-    }
-    return negative ? cpp_rational(-value) : value;
+    const Integer units(digits);
+    return {negative ? Integer(-units) : units, written_exponent - fraction_digits};
 }
 
-// The least whole number not below a value that is not negative.
-cpp_int ceiling(const cpp_rational& value) {
-    const cpp_int& n = boost::multiprecision::numerator(value);
-    const cpp_int& d = boost::multiprecision::denominator(value);
-    return (n + d - 1) / d;
-}
-
-const cpp_rational& absolute_zero() {
-    static const cpp_rational kelvin_zero(-27315, 100);
-    return kelvin_zero;
-}
-
-cpp_rational temperature(std::string_view text, const NumberFormat& format, int step,
-                         BurnoutField field) {
-    cpp_rational value = exact_value(text, format, step, field);
-    if (value < absolute_zero()) {
+Decimal temperature(std::string_view text, const NumberFormat& format, int step,
+                    BurnoutField field) {
+    Decimal value = exact_value(text, format, step, field);
+    if (difference(value, {-27315, -2}).units < 0) {
         fail(ErrorNumber::invalid_argument, step, field,
              quoted(text) + " °C est en dessous du zéro absolu, −273,15 °C");
     }
     return value;
 }
 
-cpp_rational not_negative(std::string_view text, const NumberFormat& format, int step,
-                          BurnoutField field, const char* unit) {
-    cpp_rational value = exact_value(text, format, step, field);
-    if (value < 0) {
+Decimal not_negative(std::string_view text, const NumberFormat& format, int step,
+                     BurnoutField field, const char* unit) {
+    Decimal value = exact_value(text, format, step, field);
+    if (value.units < 0) {
         fail(ErrorNumber::invalid_argument, step, field,
              quoted(text) + " " + unit + " est négatif");
     }
@@ -145,24 +151,23 @@ cpp_rational not_negative(std::string_view text, const NumberFormat& format, int
 
 BurnoutTimeline burnout_timeline(const std::vector<BurnoutStep>& steps,
                                  std::string_view start_temperature, const NumberFormat& format) {
-    cpp_rational previous =
-        temperature(start_temperature, format, 0, BurnoutField::start_temperature);
+    Decimal previous = temperature(start_temperature, format, 0, BurnoutField::start_temperature);
     // Minutes from the start, exact: a step can be any length until the total is checked.
-    std::vector<std::array<cpp_int, 3>> times;
-    cpp_int end = 0;
+    std::vector<std::array<Integer, 3>> times;
+    Integer end = 0;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const int step = int(i) + 1;
-        const cpp_rational target =
-            temperature(steps[i].target, format, step, BurnoutField::target);
-        const cpp_rational rate =
-            not_negative(steps[i].rate, format, step, BurnoutField::rate, "°C/h");
-        const cpp_rational hold =
-            not_negative(steps[i].hold, format, step, BurnoutField::hold, "min");
-        const cpp_rational climb = boost::multiprecision::abs(target - previous);
-        const cpp_int ramp = rate == 0 ? cpp_int(0) : ceiling(climb * 60 / rate);
-        const cpp_int ramp_start = end;
-        const cpp_int hold_start = ramp_start + ramp;
-        end = hold_start + ceiling(hold);
+        const Decimal target = temperature(steps[i].target, format, step, BurnoutField::target);
+        const Decimal rate = not_negative(steps[i].rate, format, step, BurnoutField::rate, "°C/h");
+        const Decimal hold = not_negative(steps[i].hold, format, step, BurnoutField::hold, "min");
+        // ⌈ |target − previous| × 60 / rate ⌉, none at rate 0.
+        const Decimal climb = difference(target, previous);
+        const Integer ramp = rate.units == 0 ? Integer(0)
+                                             : ceiling(mp::abs(climb.units) * 60,
+                                                       climb.exponent - rate.exponent, rate.units);
+        const Integer ramp_start = end;
+        const Integer hold_start = ramp_start + ramp;
+        end = hold_start + ceiling(hold.units, hold.exponent, 1);
         times.push_back({ramp_start, hold_start, end});
         previous = target;
     }
@@ -180,7 +185,8 @@ BurnoutTimeline burnout_timeline(const std::vector<BurnoutStep>& steps,
 }
 
 minutes bench_rest(std::string_view text, const NumberFormat& format) {
-    const cpp_int rest = ceiling(not_negative(text, format, 0, BurnoutField::bench_rest, "min"));
+    const Decimal typed = not_negative(text, format, 0, BurnoutField::bench_rest, "min");
+    const Integer rest = ceiling(typed.units, typed.exponent, 1);
     if (rest > burnout_longest.count()) {
         fail(ErrorNumber::overflow, 0, BurnoutField::bench_rest,
              quoted(text) + " min dépasse 7 jours (10 080 min)");

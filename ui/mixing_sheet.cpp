@@ -589,6 +589,10 @@ class SheetPainter {
 
 }  // namespace
 
+QFont mixingSheetFont(qreal points, bool bold, bool italic) {
+    return sheetFont(points, bold, italic);
+}
+
 void paintMixingSheet(QPainter& painter, const QRectF& page, const MixingSheet& sheet) {
     SheetPainter(painter, page, sheet).paint();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QFont>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -55,6 +56,9 @@ struct MixingSheet {
     // The casting day, for a plan with a burnout programme.
     std::optional<OvenSheet> oven;
 };
+
+// The sheet's type, so that every part of it is printed alike.
+QFont mixingSheetFont(qreal points, bool bold = false, bool italic = false);
 
 // Draws the sheet inside `page` (painter coordinates, the printable part of an A4 portrait
 // page), in French, laid out for the bench. Sizes follow the painter's device resolution.

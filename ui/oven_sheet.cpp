@@ -4,20 +4,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include "ui/mixing_sheet.h"
 #include "ui/oven_day.h"
-
-namespace {
-
-QFont font(qreal points, bool bold = false, bool italic = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-}  // namespace
 
 std::optional<OvenSheet> ovenSheetOf(const gypsomix::PlanDocument& plan) {
     if (!plan.burnout || !plan.burnout->programme) {
@@ -48,7 +36,7 @@ qreal paintOvenSheet(QPainter& painter, const QRectF& area, const OvenSheet& she
     };
     painter.save();
     painter.setPen(Qt::black);
-    const QFont caption = font(10.5, true);
+    const QFont caption = mixingSheetFont(10.5, true);
     painter.setFont(caption);
     const QString title = QFontMetricsF(caption, painter.device())
                               .elidedText(sheet.title, Qt::ElideRight, area.width());
@@ -56,7 +44,7 @@ qreal paintOvenSheet(QPainter& painter, const QRectF& area, const OvenSheet& she
                      Qt::AlignLeft | Qt::TextSingleLine, title);
     qreal top = area.top() + height(caption) + 1 * mm;
     if (sheet.rows.isEmpty()) {
-        const QFont sentence = font(10, false, true);
+        const QFont sentence = mixingSheetFont(10, false, true);
         painter.setFont(sentence);
         painter.drawText(QRectF(area.left(), top, area.width(), height(sentence)),
                          Qt::AlignLeft | Qt::TextSingleLine, sheet.problem);
@@ -65,8 +53,8 @@ qreal paintOvenSheet(QPainter& painter, const QRectF& area, const OvenSheet& she
     }
 
     // Two columns of rows, the first the longer: mixing and the oven's start on the left.
-    const QFont plain = font(9.5);
-    const QFont key = font(9.5, true);
+    const QFont plain = mixingSheetFont(9.5);
+    const QFont key = mixingSheetFont(9.5, true);
     const qreal rowHeight = height(plain) * 1.35;
     const qsizetype perColumn = (sheet.rows.size() + 1) / 2;
     const qreal gutter = 6 * mm;

@@ -163,6 +163,8 @@ void OvenTimer::refresh() {
     const QDateTime at = now();
     const OvenProgress progress =
         gypsomix::oven_progress(*m_phases, seconds(m_startedAt.secsTo(at)));
+    // An oven under way is not started again by a slip of the mouse: « Arrêter » first.
+    m_startNow->setEnabled(progress.state == OvenProgress::State::waiting);
     const std::vector<OvenPhase>& phases = *m_phases;
     const QDateTime end =
         m_startedAt.addSecs(phases.empty() ? 0 : qint64(phases.back().end.count()) * 60);
@@ -171,6 +173,7 @@ void OvenTimer::refresh() {
             m_state->setText(tr("Enfournement à %1").arg(clock(m_startedAt)));
             m_left->setText(tr("dans %1").arg(hoursMinutesSeconds(progress.left)));
             m_next->setText(QString());
+            m_started->setText(QString());
             break;
         case OvenProgress::State::running: {
             const std::size_t phase = progress.phase;

@@ -2,6 +2,7 @@
 // notification service of the tests' own on a private session bus (dbus-run-session).
 #include <QDBusConnection>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 #include "calc/burnout.h"
@@ -57,24 +58,19 @@ class TestOvenTimer : public QObject {
         QTest::addColumn<QString>("signalled");
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("notices");
-        QTest::newRow("started now, minute by minute to the end") << 0 << "720x1"
-                                                                  << "1 2 3 4 5 6 7 8"
-                                                                  << "Cuisson terminée" << 8;
-        QTest::newRow("restart in the middle of a hold") << -500 << "+99 +1 +1"
-                                                         << "6"
-                                                         << "Descente vers 540 °C" << 1;
-        QTest::newRow("a suspended laptop's clock jumps") << 0 << "+1 +539"
-                                                          << "1 2 3 4 5"
-                                                          << "Palier à 732 °C" << 1;
-        QTest::newRow("the clock steps back, nothing again") << 0 << "+200 -120 +120 +10"
-                                                             << "1 2"
-                                                             << "Montée vers 371 °C" << 1;
-        QTest::newRow("planned start an hour ahead") << 60 << "+59 +1 +39"
-                                                     << "0 1"
-                                                     << "Palier à 149 °C" << 2;
-        QTest::newRow("opened after the end") << -2000 << "+10"
-                                              << ""
-                                              << "Cuisson terminée" << 0;
+        const auto row = [](const char* name, int started, const char* moves, const char* signalled,
+                            const char* state, int notices) {
+            QTest::newRow(name) << started << QString(moves) << QString(signalled) << QString(state)
+                                << notices;
+        };
+        row("started now, minute by minute to the end", 0, "720x1", "1 2 3 4 5 6 7 8",
+            "Cuisson terminée", 8);
+        row("restart in the middle of a hold", -500, "+99 +1 +1", "6", "Descente vers 540 °C", 1);
+        row("a suspended laptop's clock jumps", 0, "+1 +539", "1 2 3 4 5", "Palier à 732 °C", 1);
+        row("the clock steps back, nothing again", 0, "+200 -120 +120 +10", "1 2",
+            "Montée vers 371 °C", 1);
+        row("planned start an hour ahead", 60, "+59 +1 +39", "0 1", "Palier à 149 °C", 2);
+        row("opened after the end", -2000, "+10", "", "Cuisson terminée", 0);
     }
     void runs() {
         QFETCH(int, started);
@@ -117,10 +113,14 @@ class TestOvenTimer : public QObject {
         QCOMPARE(timer.findChild<QLabel*>("ovenNext")->text(),
                  QString("Puis descente vers 540 °C à 14:02"));
         QCOMPARE(timer.findChild<QLabel*>("ovenStarted")->text(), QString("Enfourné à 04:02"));
+        // Under way, the oven is stopped before it is started again.
+        QVERIFY(!timer.findChild<QPushButton*>("ovenStartNow")->isEnabled());
         now = start.addSecs(-3600);
         timer.setRun(start, mediumPhases(), kNames, start);
         QCOMPARE(timer.findChild<QLabel*>("ovenState")->text(), QString("Enfournement à 04:02"));
         QCOMPARE(timer.findChild<QLabel*>("ovenLeft")->text(), QString("dans 1:00:00"));
+        QCOMPARE(timer.findChild<QLabel*>("ovenStarted")->text(), QString());
+        QVERIFY(timer.findChild<QPushButton*>("ovenStartNow")->isEnabled());
         now = start.addSecs(718 * 60 - 1);
         timer.refresh();
         QCOMPARE(timer.findChild<QLabel*>("ovenNext")->text(),
