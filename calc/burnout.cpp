@@ -91,7 +91,7 @@ Decimal exact_value(std::string_view text, const NumberFormat& format, int step,
         if (c == '.' && syntax.point_too) {
             fraction = true;
             ++at;
-        } else if (text.substr(at).starts_with(syntax.decimal)) {
+        } else if (!syntax.decimal.empty() && text.substr(at).starts_with(syntax.decimal)) {
             fraction = true;
             at += syntax.decimal.size();
         } else if (c >= '0' && c <= '9') {

@@ -2,8 +2,9 @@
 // « Couler à 16:00 », in a light and a dark palette, to look at it:
 //   gypsomix_oven_screenshots <folder> [suffix] [pdf=FILE]
 // writes <folder>/cuisson-<state>-<palette><suffix>.png: "plan" before the oven starts, "four"
-// during the hold at 732 °C, "fahrenheit" the same in °F; pdf= also writes the mixing sheet of a
-// three-line plan with that day. Run from the repository root, where the sample Data/ is.
+// during the hold at 732 °C, "fahrenheit" the same in °F, "defaut" with a start temperature below
+// absolute zero; pdf= also writes the mixing sheet of a three-line plan with that day. Run from the
+// repository root, where the sample Data/ is.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -30,12 +31,14 @@ struct State {
     QTime now;  // on the day of casting
     bool started;
     bool fahrenheit;
+    const char* start = nullptr;  // typed as the start temperature
 };
 
 const State kStates[] = {
     {"plan", QTime(1, 0), false, false},
     {"four", QTime(11, 40), true, false},
     {"fahrenheit", QTime(11, 40), true, true},
+    {"defaut", QTime(1, 0), false, false, "-300"},
 };
 
 // The sample's first material and three kinds of flask, as the plan's README example has them.
@@ -91,6 +94,11 @@ int main(int argc, char* argv[]) {
             auto* castAt = panel.findChild<QLineEdit*>(QStringLiteral("castAt"));
             castAt->setText(QStringLiteral("16:00"));
             emit castAt->textEdited(castAt->text());
+            if (state.start) {
+                auto* start = panel.findChild<QLineEdit*>(QStringLiteral("startTemperature"));
+                start->setText(QString::fromUtf8(state.start));
+                emit start->textEdited(start->text());
+            }
             if (state.started) {
                 panel.findChild<QPushButton*>(QStringLiteral("ovenStartPlanned"))->click();
             }
