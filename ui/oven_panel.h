@@ -33,8 +33,6 @@ class OvenPanel : public QWidget {
     // Replaces the wall clock of the timer, the day and the chart (the tests move it by hand).
     void setClock(OvenTimer::Clock clock);
     OvenTimer* timer() const { return m_timer; }
-    // The day as shown.
-    const OvenDay& day() const { return m_day; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
