@@ -33,6 +33,14 @@ struct MetalRecord {
     static constexpr int fields = 2;
 };
 
+// Burnout programmes: name, target temperature (°C), rate of climb (°C per hour, 0 as fast as
+// the oven goes), hold (min). One record per step; consecutive records of one name are one
+// programme.
+struct CuissonRecord {
+    static constexpr const char* path = "Data/Cuisson.txt";
+    static constexpr int fields = 4;
+};
+
 // Calls `emit` with every record's first field, trimmed of spaces, and its 0-based position in
 // the file, in file order. The name may be moved from. Nothing is kept between two calls, so a
 // window can build its list straight from the file whatever the file's size.

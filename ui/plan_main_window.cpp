@@ -25,6 +25,7 @@
 #include "ui/journal_window.h"
 #include "ui/metal_panel.h"
 #include "ui/number_format.h"
+#include "ui/oven_panel.h"
 #include "ui/pictures.h"
 #include "ui/plan_files.h"
 #include "ui/plan_window.h"
@@ -86,13 +87,15 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     m_noticeBar->setAutoFillBackground(true);
     m_noticeBar->setBackgroundRole(QPalette::AlternateBase);
     m_noticeBar->hide();
-    // The plan, then what follows from its flasks: the metal to melt.
+    // The plan, then what follows from its flasks: the metal to melt and the oven's day.
     m_tabs = new QTabWidget(central);
     m_tabs->setDocumentMode(true);
     m_view = new PlanWindow(m_editor, m_tabs);
     m_tabs->addTab(m_view, QStringLiteral("Plan"));
     m_metal = new MetalPanel(m_editor, m_settings, m_tabs);
     m_tabs->addTab(m_metal, QStringLiteral("Métal"));
+    m_oven = new OvenPanel(m_editor, m_settings, m_tabs);
+    m_tabs->addTab(m_oven, QStringLiteral("Cuisson"));
     layout->addWidget(m_noticeBar);
     layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
@@ -188,6 +191,7 @@ void PlanMainWindow::createMenus() {
 void PlanMainWindow::start() {
     m_view->loadCatalogues();
     m_metal->loadCatalogue();
+    m_oven->loadCatalogue();
     if (!m_journal.notice().isEmpty()) {
         showNotice(m_journal.notice());
     }
@@ -392,6 +396,7 @@ void PlanMainWindow::editCatalogue(int kind) {
         connect(editor, &CatalogueEditor::catalogueSaved, this, [this] {
             m_view->loadCatalogues();
             m_metal->loadCatalogue();
+            m_oven->loadCatalogue();
         });
     }
     editor->show();

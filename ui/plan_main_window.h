@@ -16,6 +16,7 @@
 class CatalogueEditor;
 class JournalWindow;
 class MetalPanel;
+class OvenPanel;
 class PlanWindow;
 class QLabel;
 class QPushButton;
@@ -90,6 +91,7 @@ class PlanMainWindow : public QMainWindow {
     QTabWidget* m_tabs = nullptr;
     PlanWindow* m_view = nullptr;
     MetalPanel* m_metal = nullptr;
+    OvenPanel* m_oven = nullptr;
     QWidget* m_noticeBar = nullptr;
     QLabel* m_notice = nullptr;
     QPushButton* m_noticeAction = nullptr;
