@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -20,6 +19,7 @@
 #include "ui/burnout_chart.h"
 #include "ui/number_format.h"
 #include "ui/plan_editor.h"
+#include "ui/plan_fields.h"
 
 namespace {
 
@@ -28,10 +28,6 @@ const QString kFahrenheitKey = QStringLiteral("oven/fahrenheit");
 const char* const kFaultStyle =
     "QLineEdit[fault=\"true\"], QComboBox[fault=\"true\"] { border: 2px solid #d0312d; "
     "border-radius: 3px; padding: 1px; }";
-
-std::string invariantOf(const QLineEdit* field) {
-    return gypsomix::to_invariant(field->text().toStdString(), regionalNumberFormat());
-}
 
 // "16:00", "16h30", "16 h", "9.05": a time of day as casters write it; invalid for anything else.
 QTime typedTime(const QString& text) {
@@ -76,7 +72,7 @@ OvenPanel::OvenPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     for (QLineEdit* field : {m_start, m_rest, m_castAt}) {
         field->setAlignment(Qt::AlignCenter);
         field->setFixedWidth(figureWidth);
-        field->installEventFilter(this);
+        keepUndoForThePlan(field);
     }
     m_unit = new QComboBox(this);
     m_unit->setObjectName(QStringLiteral("temperatureUnit"));
@@ -355,15 +351,4 @@ void OvenPanel::showMarks() {
     setFault(m_rest, field == gypsomix::BurnoutField::bench_rest);
     setFault(m_programme, field && field != gypsomix::BurnoutField::start_temperature &&
                               field != gypsomix::BurnoutField::bench_rest);
-}
-
-// A field would take Ctrl+Z for its own text; the plan's undo walks back every edit.
-bool OvenPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -34,9 +34,6 @@ class OvenPanel : public QWidget {
     void setClock(OvenTimer::Clock clock);
     OvenTimer* timer() const { return m_timer; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void showPlan();
     void showDay();
