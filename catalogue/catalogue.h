@@ -87,6 +87,14 @@ class CatalogueListing {
     encoding::TextEncoding encoding_ = encoding::TextEncoding::ascii;
 };
 
+// Burnout programmes: name, target temperature (°C), rate of climb (°C per hour, 0 as fast as
+// the oven goes), hold (min). One record per step; consecutive records of one name are one
+// programme.
+struct CuissonRecord {
+    static constexpr const char* path = "Data/Cuisson.txt";
+    static constexpr int fields = 4;
+};
+
 // Calls `emit` with every record's first field, trimmed of spaces, and its 0-based position in
 // the file, in file order. The name may be moved from.
 void for_each_entry(const std::filesystem::path& file, int fields_per_record,

@@ -14,6 +14,7 @@ enum class ErrorNumber : int {
     type_mismatch = 13,
     file_not_found = 53,
     input_past_end = 62,
+    path_access = 75,  // "Erreur d'accès au chemin/fichier"
 };
 
 // A failure reported to the user as "Erreur d'exécution N" with a French description.

@@ -7,6 +7,7 @@
 
 #include "calc/checked_steps.h"
 #include "catalogue/catalogue.h"
+#include "document/burnout_catalogue.h"
 #include "document/invariant_text.h"
 
 namespace gypsomix {
@@ -18,6 +19,7 @@ const char* const material_value_names[] = {
 };
 const char* const flask_value_names[] = {"diamètre", "hauteur"};
 const char* const metal_value_names[] = {"densité"};
+const char* const step_value_names[] = {"température", "vitesse", "palier"};
 
 // Today's records by name, each read once: the first entry of a name is the one a list finds.
 class Catalogue {
@@ -155,6 +157,53 @@ void match_metal(PlanDocument& plan, CatalogueMatch& match, const NumberFormat& 
     }
 }
 
+// "étape 2 : palier 120 → 180, étape 5 retirée"
+std::string step_differences(const std::vector<BurnoutStep>& saved,
+                             const std::vector<BurnoutStep>& now, const NumberFormat& format) {
+    const auto values = [](const BurnoutStep& step) {
+        return std::vector<std::string>{step.target, step.rate, step.hold};
+    };
+    std::string said;
+    for (std::size_t i = 0; i < std::max(saved.size(), now.size()); ++i) {
+        const std::string step = "étape " + std::to_string(i + 1);
+        std::string what;
+        if (i >= now.size()) {
+            what = step + " retirée";
+        } else if (i >= saved.size()) {
+            what = step + " ajoutée";
+        } else if (saved[i] != now[i]) {
+            what = step + " : " +
+                   differences(values(saved[i]), values(now[i]), step_value_names,
+                               std::size(step_value_names), format);
+        }
+        if (!what.empty()) {
+            said += (said.empty() ? "" : ", ") + what;
+        }
+    }
+    return said;
+}
+
+void match_programme(PlanDocument& plan, CatalogueMatch& match, const NumberFormat& format) {
+    std::optional<BurnoutProgramme>& programme = plan.burnout->programme;
+    const std::string name = detail::quoted(programme->name);
+    const auto today = find_programme(programme->name);
+    if (!today) {
+        match.notes.push_back("Le programme de cuisson " + name +
+                              " n'est plus dans le catalogue : choisissez un programme.");
+        programme.reset();
+        match.changed = true;
+        return;
+    }
+    if (today->steps != programme->steps) {
+        match.notes.push_back("Le programme de cuisson " + name +
+                              " a changé dans le catalogue depuis l'enregistrement du plan (" +
+                              step_differences(programme->steps, today->steps, format) +
+                              ") : ses étapes d'aujourd'hui sont prises.");
+        programme->steps = today->steps;
+        match.changed = true;
+    }
+}
+
 }  // namespace
 
 std::optional<std::vector<FieldValue>> find_record(const char* path, int fields,
@@ -199,6 +248,13 @@ CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format) 
             match_metal(plan, match, format);
         } catch (const RunTimeError& error) {
             match.notes.push_back(unreadable(MetalRecord::path, error));
+        }
+    }
+    if (plan.burnout && plan.burnout->programme) {
+        try {
+            match_programme(plan, match, format);
+        } catch (const RunTimeError& error) {
+            match.notes.push_back(unreadable(CuissonRecord::path, error));
         }
     }
     return match;

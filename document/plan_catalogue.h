@@ -18,11 +18,11 @@ struct CatalogueMatch {
 };
 
 // Looks each catalogue choice of the plan up by name in today's catalogues (Data/Mat.txt,
-// Data/Cylindre.txt and Data/Metal.txt from the current folder). A choice found with the same
-// values stays; one found with other values takes today's values; a flask that is gone becomes
-// « Autre » with its stored size; a material or a metal that is gone is no longer chosen. A
-// catalogue that cannot be read leaves its choices as saved and is named in the notes. Values in
-// notes are shown under `format`.
+// Data/Cylindre.txt, Data/Metal.txt and Data/Cuisson.txt from the current folder). A choice
+// found with the same values stays; one found with other values takes today's values; a flask
+// that is gone becomes « Autre » with its stored size; a material, a metal or a burnout
+// programme that is gone is no longer chosen. A catalogue that cannot be read leaves its choices
+// as saved and is named in the notes. Values in notes are shown under `format`.
 CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format);
 
 // Today's record of the first entry called `name` in a catalogue, or nothing when it has none.

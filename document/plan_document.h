@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/burnout.h"
 #include "calc/plan.h"
 
 namespace gypsomix {
@@ -46,14 +47,6 @@ struct Prices {
     std::string metal_per_g;
 
     bool operator==(const Prices&) const = default;
-};
-
-struct BurnoutStep {
-    std::string target;  // °C
-    std::string rate;    // °C per hour; "0" as fast as the oven goes
-    std::string hold;    // minutes
-
-    bool operator==(const BurnoutStep&) const = default;
 };
 
 struct BurnoutProgramme {

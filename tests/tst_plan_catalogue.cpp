@@ -420,6 +420,68 @@ class TestPlanCatalogue : public QObject {
                      text_to_number(worked.result.masses.water, fmt));
         }
     }
+    // A burnout programme looked up by name: the same steps stay silently, other steps are
+    // taken with a note that says which, a programme gone is no longer chosen.
+    void programmeMatching_data() {
+        QTest::addColumn<QByteArray>("cuisson");  // Data/Cuisson.txt; empty: no such file
+        QTest::addColumn<QString>("saved");       // target/rate/hold; …, or "none"
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("format");
+        const QByteArray today =
+            "\"Pl\xe2tre moyen\",149,200,120\r\n\"Pl\xe2tre moyen\",732,250,180\r\n"
+            "\"R\xe9sine\",750,1.5,240\r\n";
+        const QString steps = "149/200/120; 732/250/180";
+        const auto row = [](const char* name, const QByteArray& file, const QString& saved,
+                            const char* notes, bool changed, const QString& after) {
+            QTest::newRow(name) << file << saved << notes << changed << after << 0;
+        };
+        row("same steps", today, steps, "", false, steps);
+        addFormatRows("another hold and rate", today, QString("149/200/120; 732/2.5/150"),
+                      "« Plâtre moyen » a changé…(étape 2 : vitesse 2.5 → 250, palier 150 → "
+                      "180) : ses étapes d'aujourd'hui sont prises",
+                      true, steps);
+        row("a step more today", today, QString("149/200/120"), "…(étape 2 ajoutée)", true, steps);
+        row("a step fewer today", today, steps + "; 540/200/60", "…(étape 3 retirée)", true, steps);
+        row("gone", today.mid(today.indexOf("\"R")), steps,
+            "Le programme de cuisson « Plâtre moyen » n'est plus dans le catalogue", true, "none");
+        row("Data/Cuisson.txt missing", QByteArray(), steps,
+            "Le catalogue Data/Cuisson.txt n'a pas pu être lu (erreur d'exécution 53", false,
+            steps);
+        row("no programme, no catalogue", QByteArray(), "none", "", false, "none");
+    }
+    void programmeMatching() {
+        QFETCH(QByteArray, cuisson);
+        QFETCH(QString, saved);
+        QFETCH(QString, notes);
+        QFETCH(bool, changed);
+        QFETCH(QString, after);
+        const auto programmeOf = [](const QString& text) {
+            std::optional<BurnoutProgramme> programme;
+            if (text != "none") {
+                programme = BurnoutProgramme{"Plâtre moyen", {}};
+                for (const QString& step : text.split("; ")) {
+                    const QStringList f = step.split('/');
+                    programme->steps.push_back(
+                        {f[0].toStdString(), f[1].toStdString(), f[2].toStdString()});
+                }
+            }
+            return programme;
+        };
+        TempWorkDir dir;
+        QVERIFY(cuisson.isEmpty() || dir.write("Data/Cuisson.txt", cuisson));
+        PlanDocument document = plan({}, {line({}, "100", "100")});
+        document.burnout = Burnout{programmeOf(saved), "20", "45", "2026-12-07T16:00:00+01:00",
+                                   "2026-12-07T04:02:00+01:00"};
+        PlanDocument expected = document;
+        expected.burnout->programme = programmeOf(after);
+        CatalogueMatch match;
+        NO_ERROR(match = match_catalogues(document, rowFormat()));
+        QCOMPARE(notesAgainst(match.notes, notes.split(" | ", Qt::SkipEmptyParts)), notes);
+        QCOMPARE(match.changed, changed);
+        QVERIFY(document == expected);  // the oven's other fields untouched
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPlanCatalogue)

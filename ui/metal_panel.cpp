@@ -1,11 +1,11 @@
 #include "ui/metal_panel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -22,6 +22,7 @@
 #include "document/plan_catalogue.h"
 #include "ui/catalogue_list_model.h"
 #include "ui/number_format.h"
+#include "ui/plan_fields.h"
 
 // One line of the plan as the metal sees it.
 struct MetalPanel::Row {
@@ -50,18 +51,6 @@ const QStringList kColumns = {QStringLiteral("N°"), QStringLiteral("Cylindre"),
 
 QString regional(const std::string& invariant) {
     return QString::fromStdString(to_regional(invariant, regionalNumberFormat()));
-}
-
-std::string invariantOf(const QLineEdit* field) {
-    return to_invariant(field->text().toStdString(), regionalNumberFormat());
-}
-
-// As the plan window does: the field being typed in keeps its text and cursor when a key only
-// changes how the number is written.
-void showText(QLineEdit* field, const std::string& invariant) {
-    if (invariantOf(field) != invariant) {
-        field->setText(regional(invariant));
-    }
 }
 
 QLineEdit* resultField(QWidget* parent) {
@@ -262,7 +251,7 @@ MetalPanel::MetalPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     for (const auto& [edit, field] : typedFields) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, edit = edit, field = field] { typed(field, edit, 0); });
-        edit->installEventFilter(this);
+        keepUndoForThePlan(edit);
     }
     connect(&m_editor, &PlanEditor::changed, this, &MetalPanel::showPlan);
     connect(&m_editor, &PlanEditor::replaced, this, [this] { m_replaced = true; });
@@ -408,11 +397,11 @@ void MetalPanel::showPlan() {
     }
     const gypsomix::MetalChoice shown = metal.value_or(gypsomix::MetalChoice{});
     m_metalDensity->setText(regional(shown.density));
-    showText(m_patternDensity, shown.pattern_density);
-    showText(m_extra, shown.extra_percent);
-    showText(m_button, shown.button_g);
-    showText(m_powderPrice, plan.prices.powder_per_kg);
-    showText(m_metalPrice, plan.prices.metal_per_g);
+    showInvariant(m_patternDensity, shown.pattern_density);
+    showInvariant(m_extra, shown.extra_percent);
+    showInvariant(m_button, shown.button_g);
+    showInvariant(m_powderPrice, plan.prices.powder_per_kg);
+    showInvariant(m_metalPrice, plan.prices.metal_per_g);
     for (QLineEdit* field : {m_patternDensity, m_extra, m_button, m_metalPrice}) {
         field->setEnabled(metal.has_value());
     }
@@ -456,7 +445,7 @@ void MetalPanel::showLines() {
         QLineEdit* pattern = row->pattern;
         connect(pattern, &QLineEdit::textEdited, this,
                 [this, pattern, index] { typed(PlanEditor::Field::pattern, pattern, index); });
-        pattern->installEventFilter(this);
+        keepUndoForThePlan(pattern);
         m_rows.push_back(std::move(row));
     }
     if (resized) {
@@ -478,7 +467,7 @@ void MetalPanel::showLines() {
         Row& row = *m_rows[i];
         row.flask->setText(flaskText(lines[i]));
         row.count->setText(QLocale().toString(lines[i].count));
-        showText(row.pattern, lines[i].pattern_g);
+        showInvariant(row.pattern, lines[i].pattern_g);
     }
     // Every column stays in view, the longest flask name too: the table scrolls down, never
     // sideways.
@@ -580,15 +569,4 @@ void MetalPanel::changeEvent(QEvent* event) {
         colourTotal();
     }
     QWidget::changeEvent(event);
-}
-
-// A field would take Ctrl+Z for its own text; the plan's undo walks back every edit.
-bool MetalPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

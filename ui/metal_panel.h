@@ -38,7 +38,6 @@ class MetalPanel : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Row;

@@ -84,6 +84,11 @@ class SheetPainter {
                   6 * m_mm;
         }
         top = timeline(top) + 6 * m_mm;
+        if (m_sheet.oven) {
+            top = paintOvenSheet(m_painter, QRectF(m_page.left(), top, m_page.width(), 0),
+                                 *m_sheet.oven) +
+                  6 * m_mm;
+        }
         const qreal boxesTop = m_page.bottom() - kHandBoxesMm * m_mm;
         flasks(QRectF(m_page.left(), top, m_page.width(), boxesTop - 5 * m_mm - top));
         handBoxes(QRectF(m_page.left(), boxesTop, m_page.width(), kHandBoxesMm * m_mm));

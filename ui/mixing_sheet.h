@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QFont>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -8,6 +9,7 @@
 
 #include "calc/schedule.h"
 #include "ui/metal_sheet.h"
+#include "ui/oven_sheet.h"
 
 class QFont;
 class QPainter;
@@ -55,6 +57,8 @@ struct MixingSheet {
     std::optional<Schedule> schedule;
     // None when the plan has neither a metal figure nor a cost.
     std::optional<MetalSheet> metal;
+    // The casting day, for a plan with a burnout programme.
+    std::optional<OvenSheet> oven;
 };
 
 // The sheet's type: Liberation Sans, as every printer and PDF reader shows it alike.

@@ -21,9 +21,11 @@
 
 #include "catalogue/catalogue.h"
 #include "document/plan_catalogue.h"
+#include "ui/catalogue_editor.h"
 #include "ui/journal_window.h"
 #include "ui/metal_panel.h"
 #include "ui/number_format.h"
+#include "ui/oven_panel.h"
 #include "ui/pictures.h"
 #include "ui/plan_files.h"
 #include "ui/plan_window.h"
@@ -85,13 +87,15 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     m_noticeBar->setAutoFillBackground(true);
     m_noticeBar->setBackgroundRole(QPalette::AlternateBase);
     m_noticeBar->hide();
-    // The plan, then what follows from its flasks: the metal to melt.
+    // The plan, then what follows from its flasks: the metal to melt and the oven's day.
     m_tabs = new QTabWidget(central);
     m_tabs->setDocumentMode(true);
     m_view = new PlanWindow(m_editor, m_tabs);
     m_tabs->addTab(m_view, QStringLiteral("Plan"));
     m_metal = new MetalPanel(m_editor, m_settings, m_tabs);
     m_tabs->addTab(m_metal, QStringLiteral("Métal"));
+    m_oven = new OvenPanel(m_editor, m_settings, m_tabs);
+    m_tabs->addTab(m_oven, QStringLiteral("Cuisson"));
     layout->addWidget(m_noticeBar);
     layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
@@ -135,6 +139,13 @@ void PlanMainWindow::createMenus() {
     edit->addAction(QStringLiteral("Dupliquer la ligne"), m_view, &PlanWindow::duplicateFlaskLine);
     QAction* remove =
         edit->addAction(QStringLiteral("Supprimer la ligne"), m_view, &PlanWindow::removeFlaskLine);
+
+    QMenu* catalogues = menuBar()->addMenu(QStringLiteral("&Catalogues"));
+    const QString kinds[] = {QStringLiteral("&Revêtements…"), QStringLiteral("C&ylindres…"),
+                             QStringLiteral("&Métaux…"), QStringLiteral("&Programmes de cuisson…")};
+    for (int kind = 0; kind < int(std::size(kinds)); ++kind) {
+        catalogues->addAction(kinds[kind], this, [this, kind] { editCatalogue(kind); });
+    }
 
     QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
     QAction* record = journal->addAction(QStringLiteral("&Consigner la coulée"), this,
@@ -180,6 +191,7 @@ void PlanMainWindow::createMenus() {
 void PlanMainWindow::start() {
     m_view->loadCatalogues();
     m_metal->loadCatalogue();
+    m_oven->loadCatalogue();
     if (!m_journal.notice().isEmpty()) {
         showNotice(m_journal.notice());
     }
@@ -372,6 +384,26 @@ void PlanMainWindow::recordCast() {
     showNotice(::recordCast(m_journal, m_editor.plan(), m_view->figures(), m_view->mixedAt()));
 }
 
+// One editor per catalogue; a catalogue saved is listed again in the windows that list it.
+void PlanMainWindow::editCatalogue(int kind) {
+    while (m_catalogueEditors.size() <= kind) {
+        m_catalogueEditors.append(nullptr);
+    }
+    QPointer<CatalogueEditor>& editor = m_catalogueEditors[kind];
+    if (!editor) {
+        editor = new CatalogueEditor(CatalogueKind(kind), this);
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+        connect(editor, &CatalogueEditor::catalogueSaved, this, [this] {
+            m_view->loadCatalogues();
+            m_metal->loadCatalogue();
+            m_oven->loadCatalogue();
+        });
+    }
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+
 void PlanMainWindow::showJournal() {
     if (!m_journalWindow) {
         m_journalWindow = new JournalWindow(m_journal, this);
@@ -398,6 +430,13 @@ void PlanMainWindow::showJournal() {
 }
 
 void PlanMainWindow::closeEvent(QCloseEvent* event) {
+    // A catalogue being edited asks about its own changes first.
+    for (const QPointer<CatalogueEditor>& editor : std::as_const(m_catalogueEditors)) {
+        if (editor && !editor->close()) {
+            event->ignore();
+            return;
+        }
+    }
     if (!maybeSave()) {
         event->ignore();
         return;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -11,8 +13,10 @@
 #include "ui/plan_autosave.h"
 #include "ui/plan_editor.h"
 
+class CatalogueEditor;
 class JournalWindow;
 class MetalPanel;
+class OvenPanel;
 class PlanWindow;
 class QLabel;
 class QPushButton;
@@ -67,6 +71,7 @@ class PlanMainWindow : public QMainWindow {
 
   private:
     void createMenus();
+    void editCatalogue(int kind);
     void updateTitle();
     void setFilePath(const QString& path);
     void addRecent(const QString& path);
@@ -82,9 +87,11 @@ class PlanMainWindow : public QMainWindow {
     QSettings m_settings;
     Journal m_journal;
     JournalWindow* m_journalWindow = nullptr;
+    QList<QPointer<CatalogueEditor>> m_catalogueEditors;  // one per catalogue, while open
     QTabWidget* m_tabs = nullptr;
     PlanWindow* m_view = nullptr;
     MetalPanel* m_metal = nullptr;
+    OvenPanel* m_oven = nullptr;
     QWidget* m_noticeBar = nullptr;
     QLabel* m_notice = nullptr;
     QPushButton* m_noticeAction = nullptr;

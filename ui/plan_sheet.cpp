@@ -84,6 +84,7 @@ MixingSheet mixingSheetOf(const gypsomix::PlanDocument& plan, const gypsomix::Pl
         }
     }
     sheet.metal = metalSheetOf(plan, figures);
+    sheet.oven = ovenSheetOf(plan);
     return sheet;
 }
 

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QConcatenateTablesProxyModel>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +21,7 @@
 #include "ui/number_format.h"
 #include "ui/pictures.h"
 #include "ui/plan_editor.h"
+#include "ui/plan_fields.h"
 #include "ui/plan_sheet.h"
 #include "ui/plan_window_line.h"
 #include "ui/run_time_report.h"
@@ -35,19 +35,6 @@ using gypsomix::to_regional;
 
 void setText(QLineEdit* field, const std::string& text) {
     field->setText(QString::fromStdString(text));
-}
-
-// What the caster typed, as the plan keeps it.
-std::string invariantOf(const QLineEdit* field) {
-    return to_invariant(field->text().toStdString(), regionalNumberFormat());
-}
-
-// Shows a stored number unless the field already says it: the field being typed in keeps its
-// text, and its cursor, when a key only changes how the number is written.
-void showText(QLineEdit* field, const std::string& invariant) {
-    if (invariantOf(field) != invariant) {
-        setText(field, to_regional(invariant, regionalNumberFormat()));
-    }
 }
 
 const char* const kFaultStyle =
@@ -379,7 +366,7 @@ void PlanWindow::showPlan() {
         ui->specialGroup->setChecked(plan.special_liquid_percent.has_value());
     }
     if (plan.special_liquid_percent) {
-        showText(ui->concentration, *plan.special_liquid_percent);
+        showInvariant(ui->concentration, *plan.special_liquid_percent);
     }
     recompute();
 }
@@ -393,9 +380,9 @@ void PlanWindow::showLine(FlaskLine& line, const gypsomix::DocumentLine& plan) {
         line.flask->setCurrentIndex(row + 1);  // "Autre" when the catalogue has no such flask
         line.shownFlask = name;
     }
-    showText(line.diameter, plan.diameter);
-    showText(line.height, plan.height);
-    showText(line.deduction, plan.tree_cm3);
+    showInvariant(line.diameter, plan.diameter);
+    showInvariant(line.height, plan.height);
+    showInvariant(line.deduction, plan.tree_cm3);
     const QSignalBlocker unit(line.unit), count(line.count);
     line.unit->setCurrentIndex(plan.unit == gypsomix::LengthUnit::inch ? 1 : 0);
     line.count->setValue(plan.count);
@@ -416,7 +403,7 @@ void PlanWindow::showMaterial() {
             complete ? to_regional(material->values[0], regionalNumberFormat()) : std::string());
     setText(ui->density,
             complete ? to_regional(material->values[4], regionalNumberFormat()) : std::string());
-    showText(ui->mixWater, m_editor.plan().water_percent);
+    showInvariant(ui->mixWater, m_editor.plan().water_percent);
     ui->mixWater->setEnabled(material.has_value());
 }
 
@@ -526,22 +513,6 @@ void PlanWindow::placeLines() {
     // Every column stays in view: the table scrolls down, never sideways.
     ui->linesArea->setMinimumWidth(ui->linesWidget->minimumSizeHint().width() +
                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
-}
-
-// A field would take Ctrl+Z for its own text; the plan's undo walks back every edit, typing
-// and choices alike, so the keys go to it.
-void PlanWindow::keepUndoForThePlan(QWidget* field) {
-    field->installEventFilter(this);
-}
-
-bool PlanWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
-            return true;  // not taken by the field: the shortcut reaches the window's actions
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void PlanWindow::changeEvent(QEvent* event) {

@@ -62,12 +62,10 @@ class PlanWindow : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct FlaskLine;
 
-    void keepUndoForThePlan(QWidget* field);
     void showPlan();
     void showLine(FlaskLine& line, const gypsomix::DocumentLine& plan);
     void showMaterial();

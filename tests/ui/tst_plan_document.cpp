@@ -5,6 +5,7 @@
 
 #include "document/plan_figures.h"
 #include "document/plan_file.h"
+#include "ui/catalogue_editor.h"
 #include "ui/journal_window.h"
 #include "ui/number_format.h"
 #include "ui/plan_main_window.h"
@@ -555,6 +556,28 @@ class TestPlanDocument : public QObject {
             QString::fromUtf8(exported.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 2);  // the headers and the cast
         QVERIFY(rows[1].contains(QStringLiteral("Plâtre à bijoux")));
+    }
+
+    // A catalogue saved in its editor is listed again in the plan, as the next choice reads it.
+    void catalogueEdited() {
+        PlanSession session;
+        QVERIFY(session.ok);
+        QAction* materials = nullptr;
+        for (QAction* action : session.window->findChildren<QAction*>())
+            if (action->text() == QStringLiteral("&Revêtements…"))
+                materials = action;
+        QVERIFY(materials);
+        materials->trigger();
+        auto* editor = session.window->findChild<CatalogueEditor*>();
+        QVERIFY(editor && editor->isVisible());
+        auto* list = control<QComboBox>(session.view(), "materialList");
+        QCOMPARE(list->count(), 2);
+        QVERIFY(session.dir.write(
+            QStringLiteral("Data/Mat.txt"),
+            kMaterials + "\"Mon pl\xe2tre, lot 12\",39,3,10,8,1.8,0.48,0.55\r\n"));
+        emit editor->catalogueSaved(QStringLiteral("Data/Mat.txt"));
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->itemText(2), QStringLiteral("Mon plâtre, lot 12"));
     }
 
     void commandLineAnswers() {
