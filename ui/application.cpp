@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 
 #include "catalogue/run_time_error.h"
+#include "ui/plan_language.h"
 #include "ui/run_time_report.h"
 #include "ui/selection.h"
 
@@ -18,6 +20,12 @@ void setUpCommon(QApplication& app, const QString& desktopFile) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         app.setStyle(fusion);
     }
+}
+
+}  // namespace
+
+void setUpApplication(QApplication& app) {
+    setUpCommon(app, QStringLiteral("io.github.gypsomix.Gypsomix"));
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_fr"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -25,12 +33,6 @@ void setUpCommon(QApplication& app, const QString& desktopFile) {
     } else {
         delete translator;
     }
-}
-
-}  // namespace
-
-void setUpApplication(QApplication& app) {
-    setUpCommon(app, QStringLiteral("io.github.gypsomix.Gypsomix"));
     // Liberation Sans at 8 points, for its Arial metrics: the longest label, "Temps utile de
     // coulabilité (min)", then fits the fixed 153 pixels the window gives it.
     QFont font(QStringLiteral("Liberation Sans"));
@@ -41,6 +43,7 @@ void setUpApplication(QApplication& app) {
 
 void setUpPlanApplication(QApplication& app) {
     setUpCommon(app, QStringLiteral("io.github.gypsomix.Gypsomix.Plan"));
+    installPlanTranslators(app, QLocale().uiLanguages());
     app.setApplicationVersion(QStringLiteral(GYPSOMIX_VERSION));
 }
 

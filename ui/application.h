@@ -10,8 +10,9 @@ void setUpApplication(QApplication& app);
 // loop. A catalogue unreadable at start-up is reported and gives a non-zero status.
 int runProgram(QApplication& app);
 
-// The casting plan's set-up: the same style and French texts as the main window, and the
-// desktop's own font, since its window is laid out to fit whatever the font needs.
+// The casting plan's set-up: the same style as the main window, the desktop's language (French
+// or English) and the desktop's own font, since its window is laid out to fit whatever the font
+// and the language need.
 void setUpPlanApplication(QApplication& app);
 
 // The casting plan's command line: opens the plan window (on a plan file when one is named) and
