@@ -174,89 +174,79 @@ class TestPlanFile : public QObject {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<PlanFileFault>("fault");
         QTest::addColumn<QString>("message");
-        const auto notAPlan = QStringLiteral("ce n'est pas un plan de coulée de Gypsomix");
-        const auto count =
-            QStringLiteral("« lines[1].count » doit être un nombre entier de 1 à 999");
+        const auto row = [](const char* name, const QByteArray& file, PlanFileFault fault,
+                            const QString& message) {
+            QTest::newRow(name) << file << fault << message;
+        };
+        const auto json = [&](const char* name, const QByteArray& file, const char* message) {
+            row(name, file, PlanFileFault::not_json, message);
+        };
+        const auto notAPlan = [&](const char* name, const QByteArray& file,
+                                  const char* message =
+                                      "ce n'est pas un plan de coulée de "
+                                      "Gypsomix") {
+            row(name, file, PlanFileFault::not_a_plan, message);
+        };
+        const auto wrong = [&](const char* name, const QByteArray& file, const char* message) {
+            row(name, file, PlanFileFault::wrong_kind, message);
+        };
+        const char* const count = "« lines[1].count » doit être un nombre entier de 1 à 999";
+        const char* const lines = "« lines » doit être une liste de 1 à 999 lignes";
+        const QByteArray plan = withLine("{}");
 
-        QTest::newRow("broken JSON: line and column")
-            << QByteArray("{\n  \"format\": \"gypsomix-plan\",\n  \"lines\": [{}]\n  x\n}")
-            << PlanFileFault::not_json << "ce n'est pas du JSON valide (ligne 4, colonne 3)";
-        QTest::newRow("column in characters, not bytes")
-            << QByteArray("{\"notes\": \"« é »\" ?}") << PlanFileFault::not_json
-            << "(ligne 1, colonne 19)";
-        QTest::newRow("invalid UTF-8") << withMember("\"notes\": \"caf\xE9\"")
-                                       << PlanFileFault::not_json << "(ligne 1, colonne 15)";
-        QTest::newRow("byte order mark not counted")
-            << QByteArray("\xEF\xBB\xBF{ x") << PlanFileFault::not_json << "(ligne 1, colonne 3)";
-        QTest::newRow("invalid UTF-8 after a character of two bytes")
-            << QByteArray("[\"\xC3\xA9\x80\"]") << PlanFileFault::not_json
-            << "(ligne 1, colonne 4)";
-        QTest::newRow("empty file")
-            << QByteArray() << PlanFileFault::not_json << "(ligne 1, colonne 1)";
-        QTest::newRow("text after the object")
-            << withLine("{}") + " {}" << PlanFileFault::not_json << "JSON valide";
-        QTest::newRow("number beyond a double")
-            << withMember(R"("x": 1e999)") << PlanFileFault::not_json << "dépasse les limites";
-        QTest::newRow("JSON array") << QByteArray("[]") << PlanFileFault::not_a_plan << notAPlan;
-        QTest::newRow("no format") << QByteArray(R"({"version": 1, "lines": [{}]})")
-                                   << PlanFileFault::not_a_plan << notAPlan;
-        QTest::newRow("other format") << withLine("{}").replace("gypsomix-plan", "gypsomix-journal")
-                                      << PlanFileFault::not_a_plan << notAPlan;
-        QTest::newRow("version \"1\"")
-            << withLine("{}").replace("1,", "\"1\",") << PlanFileFault::not_a_plan << notAPlan;
-        QTest::newRow("version 0")
-            << withLine("{}").replace("1,", "0,") << PlanFileFault::not_a_plan << notAPlan;
-        QTest::newRow("version 2")
-            << withLine("{}").replace("1,", "2,") << PlanFileFault::newer_version
-            << "version plus récente de Gypsomix (format 2) ; mettez Gypsomix à jour";
-        QTest::newRow("deep nesting") << QByteArray(int(gypsomix::plan_file_max_bytes), '[')
-                                      << PlanFileFault::not_a_plan << "plus de 64 niveaux";
-        QTest::newRow("deep nesting under an unknown key")
-            << withMember("\"x\": " + QByteArray(65, '[') + QByteArray(65, ']'))
-            << PlanFileFault::not_a_plan << notAPlan;
-        QTest::newRow("over 1 MiB")
-            << withMember("\"notes\": \"" + QByteArray(int(gypsomix::plan_file_max_bytes), 'a') +
-                          "\"")
-            << PlanFileFault::too_large << "il dépasse 1 Mio";
-        QTest::newRow("count \"3\"")
-            << withLine(R"({"count": "3"})") << PlanFileFault::wrong_kind << count;
-        QTest::newRow("count 0") << withLine(R"({"count": 0})") << PlanFileFault::wrong_kind
-                                 << count;
-        QTest::newRow("count 1000")
-            << withLine(R"({"count": 1000})") << PlanFileFault::wrong_kind << count;
-        QTest::newRow("count 3.5")
-            << withLine(R"({"count": 3.5})") << PlanFileFault::wrong_kind << count;
-        QTest::newRow("the faulty line is named")
-            << withLine(R"({}, {}, {"count": null})") << PlanFileFault::wrong_kind
-            << "« lines[3].count »";
-        QTest::newRow("margin 7") << withMember(R"("margin": 7)") << PlanFileFault::wrong_kind
-                                  << "« margin » doit valoir 0, 5 ou 10";
-        QTest::newRow("unit cm") << withLine(R"({"unit": "cm"})") << PlanFileFault::wrong_kind
-                                 << "« lines[1].unit » doit valoir « mm » ou « in »";
-        QTest::newRow("material of 6 values")
-            << withMember(R"("material": {"values": ["1", "2", "3", "4", "5", "6"]})")
-            << PlanFileFault::wrong_kind << "« material.values » doit être une liste de 7 textes";
-        QTest::newRow("flask value a number")
-            << withLine(R"({"flask": {"name": "", "values": ["76.2", 101.6]}})")
-            << PlanFileFault::wrong_kind << "« lines[1].flask.values »";
-        QTest::newRow("no lines") << withLine("") << PlanFileFault::wrong_kind
-                                  << "« lines » doit être une liste de 1 à 999 lignes";
-        QTest::newRow("1000 lines") << manyLines(1000) << PlanFileFault::wrong_kind
-                                    << "« lines » doit être une liste de 1 à 999 lignes";
-        QTest::newRow("lines missing") << QByteArray(R"({"format": "gypsomix-plan", "version": 1})")
-                                       << PlanFileFault::wrong_kind << "« lines »";
-        QTest::newRow("a line that is a text")
-            << withLine(R"("50 x 60")") << PlanFileFault::wrong_kind << "« lines[1] »";
-        QTest::newRow("notes null") << withMember(R"("notes": null)") << PlanFileFault::wrong_kind
-                                    << "« notes » doit être un texte";
-        QTest::newRow("metal a text")
-            << withMember(R"("metal": "Argent")") << PlanFileFault::wrong_kind << "« metal »";
-        QTest::newRow("a step's hold a number")
-            << withMember(R"("burnout": {"programme": {"steps": [{}, {"hold": 120}]}})")
-            << PlanFileFault::wrong_kind << "« burnout.programme.steps[2].hold »";
-        QTest::newRow("oven start a number")
-            << withMember(R"("burnout": {"oven_started_at": 0})") << PlanFileFault::wrong_kind
-            << "« burnout.oven_started_at »";
+        json("broken JSON: line and column",
+             "{\n  \"format\": \"gypsomix-plan\",\n  \"lines\": [{}]\n  x\n}",
+             "ce n'est pas du JSON valide (ligne 4, colonne 3)");
+        json("column in characters, not bytes", "{\"notes\": \"« é »\" ?}",
+             "(ligne 1, colonne 19)");
+        json("invalid UTF-8", withMember("\"notes\": \"caf\xE9\""), "(ligne 1, colonne 15)");
+        json("byte order mark not counted", "\xEF\xBB\xBF{ x", "(ligne 1, colonne 3)");
+        json("invalid UTF-8 after a character of two bytes", "[\"\xC3\xA9\x80\"]",
+             "(ligne 1, colonne 4)");
+        json("empty file", QByteArray(), "(ligne 1, colonne 1)");
+        json("text after the object", plan + " {}", "JSON valide");
+        json("number beyond a double", withMember(R"("x": 1e999)"), "dépasse les limites");
+        notAPlan("JSON array", "[]");
+        notAPlan("no format", R"({"version": 1, "lines": [{}]})");
+        notAPlan("other format", QByteArray(plan).replace("gypsomix-plan", "gypsomix-journal"));
+        notAPlan("version \"1\"", QByteArray(plan).replace("1,", "\"1\","));
+        notAPlan("version 0", QByteArray(plan).replace("1,", "0,"));
+        row("version 2", QByteArray(plan).replace("1,", "2,"), PlanFileFault::newer_version,
+            "version plus récente de Gypsomix (format 2) ; mettez Gypsomix à jour");
+        notAPlan("deep nesting", QByteArray(int(gypsomix::plan_file_max_bytes), '['),
+                 "plus de 64 niveaux");
+        notAPlan("deep nesting under an unknown key",
+                 withMember("\"x\": " + QByteArray(65, '[') + QByteArray(65, ']')));
+        row("over 1 MiB",
+            withMember("\"notes\": \"" + QByteArray(int(gypsomix::plan_file_max_bytes), 'a') +
+                       "\""),
+            PlanFileFault::too_large, "il dépasse 1 Mio");
+        wrong("count \"3\"", withLine(R"({"count": "3"})"), count);
+        wrong("count 0", withLine(R"({"count": 0})"), count);
+        wrong("count 1000", withLine(R"({"count": 1000})"), count);
+        wrong("count 3.5", withLine(R"({"count": 3.5})"), count);
+        wrong("the faulty line is named", withLine(R"({}, {}, {"count": null})"),
+              "« lines[3].count »");
+        wrong("margin 7", withMember(R"("margin": 7)"), "« margin » doit valoir 0, 5 ou 10");
+        wrong("unit cm", withLine(R"({"unit": "cm"})"),
+              "« lines[1].unit » doit valoir « mm » ou « in »");
+        wrong("material of 6 values",
+              withMember(R"("material": {"values": ["1", "2", "3", "4", "5", "6"]})"),
+              "« material.values » doit être une liste de 7 textes");
+        wrong("flask value a number",
+              withLine(R"({"flask": {"name": "", "values": ["76.2", 101.6]}})"),
+              "« lines[1].flask.values »");
+        wrong("no lines", withLine(""), lines);
+        wrong("1000 lines", manyLines(1000), lines);
+        wrong("lines missing", R"({"format": "gypsomix-plan", "version": 1})", "« lines »");
+        wrong("a line that is a text", withLine(R"("50 x 60")"), "« lines[1] »");
+        wrong("notes null", withMember(R"("notes": null)"), "« notes » doit être un texte");
+        wrong("metal a text", withMember(R"("metal": "Argent")"), "« metal »");
+        wrong("a step's hold a number",
+              withMember(R"("burnout": {"programme": {"steps": [{}, {"hold": 120}]}})"),
+              "« burnout.programme.steps[2].hold »");
+        wrong("oven start a number", withMember(R"("burnout": {"oven_started_at": 0})"),
+              "« burnout.oven_started_at »");
     }
 
     void refused() {
