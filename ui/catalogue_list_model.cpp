@@ -102,7 +102,7 @@ void prepareCatalogueList(QComboBox* list) {
     }
 }
 
-void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries) {
+void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries, bool placeRows) {
     // The widest name is among those with the most characters, so only those are measured. A
     // list longer than it shows at once has a scroll bar beside the names, which must not cut
     // the widest one short.
@@ -114,5 +114,11 @@ void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries) {
     const bool scrolls = list->count() > list->maxVisibleItems();
     view->setMinimumWidth(widest + 8 +
                           (scrolls ? view->verticalScrollBar()->sizeHint().width() : 0));
-    view->doItemsLayout();
+    if (placeRows) {
+        placeCatalogueRows(list);
+    }
+}
+
+void placeCatalogueRows(QComboBox* list) {
+    list->view()->doItemsLayout();
 }

@@ -60,5 +60,7 @@ class CatalogueListModel : public QAbstractListModel {
 void prepareCatalogueList(QComboBox* list);
 
 // Once `entries` are filled: the open list as wide as its widest name, and its rows placed now
-// rather than when the caster first opens it.
-void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries);
+// rather than when the caster first opens it (unless `placeRows` is false: a list that cannot be
+// opened yet has its rows placed by placeCatalogueRows, or else at its first opening).
+void fitCatalogueList(QComboBox* list, const CatalogueListModel& entries, bool placeRows = true);
+void placeCatalogueRows(QComboBox* list);

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
@@ -90,11 +91,17 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     // The plan, then what follows from its flasks: the metal to melt and the oven's day.
     m_tabs = new QTabWidget(central);
     m_tabs->setDocumentMode(true);
-    m_view = new PlanWindow(m_editor, m_tabs);
+    // Each page is made where the tabs keep it: a page with a style sheet that is moved after
+    // it is made has all its fields styled again.
+    QWidget* pages = m_tabs->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (pages == nullptr) {
+        pages = m_tabs;
+    }
+    m_view = new PlanWindow(m_editor, pages);
     m_tabs->addTab(m_view, QStringLiteral("Plan"));
-    m_metal = new MetalPanel(m_editor, m_settings, m_tabs);
+    m_metal = new MetalPanel(m_editor, m_settings, pages);
     m_tabs->addTab(m_metal, QStringLiteral("Métal"));
-    m_oven = new OvenPanel(m_editor, m_settings, m_tabs);
+    m_oven = new OvenPanel(m_editor, m_settings, pages);
     m_tabs->addTab(m_oven, QStringLiteral("Cuisson"));
     layout->addWidget(m_noticeBar);
     layout->addWidget(m_tabs, 1);

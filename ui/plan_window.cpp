@@ -45,10 +45,11 @@ const char* const kFaultStyle =
 
 PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor), ui(new Ui::PlanWindow) {
+    // Before the fields are made, so that each is styled once rather than again here.
+    setStyleSheet(QString::fromLatin1(kFaultStyle));
     ui->setupUi(this);
     setObjectName(QStringLiteral("Plan de coulée"));
     setWindowIcon(loadIcon(QStringLiteral("gypsomix"), {16, 32, 48, 64}));
-    setStyleSheet(QString::fromLatin1(kFaultStyle));
 
     // The masses are what the caster weighs from: large, bold, and readable from the bench.
     for (QLineEdit* mass : {ui->powderMass, ui->waterMass, ui->specialMass, ui->splitWater}) {

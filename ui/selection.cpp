@@ -126,19 +126,21 @@ void Selection::Form_Load() {
     }
 
     auto [materials, flasks] = listings.get();
-    fillList(ui->Combo1, m_materials, std::move(materials));
-    fillList(ui->Combo2, m_flasks, std::move(flasks));
+    fillList(ui->Combo1, m_materials, std::move(materials), true);
+    // The flask list opens only once a material is chosen: its rows are placed then, not before
+    // the window shows.
+    fillList(ui->Combo2, m_flasks, std::move(flasks), false);
     selectPrompt();
 }
 
 void Selection::fillList(QComboBox* list, CatalogueListModel* entries,
-                         CatalogueListModel::Listing listing) {
+                         CatalogueListModel::Listing listing, bool placeRows) {
     // A new listing makes the first entry current, which would hide the prompt.
     const QString prompt = list->currentText();
     entries->setListing(std::move(listing));
     list->setCurrentIndex(-1);
     list->setEditText(prompt);
-    fitCatalogueList(list, *entries);
+    fitCatalogueList(list, *entries, placeRows);
 }
 
 void Selection::selectPrompt() {
@@ -161,7 +163,10 @@ void Selection::Combo1_Click() {
                 setText(fields[i], gypsomix::value_to_text((*record)[i + 1], format));
             }
         }
-        ui->Combo2->setEnabled(true);
+        if (!ui->Combo2->isEnabled()) {
+            placeCatalogueRows(ui->Combo2);
+            ui->Combo2->setEnabled(true);
+        }
         // Deliberately lenient: any flask diameter starting with a digit counts as chosen.
         if (gypsomix::text_leading_number(textOf(ui->Text8)) > 0) {
             CalculMasses();

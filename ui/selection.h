@@ -43,7 +43,7 @@ class Selection : public QWidget {
     void guarded(std::initializer_list<QLineEdit*> filling, const std::function<void()>& body);
     void selectPrompt();
     static void fillList(QComboBox* list, CatalogueListModel* entries,
-                         CatalogueListModel::Listing listing);
+                         CatalogueListModel::Listing listing, bool placeRows);
 
     std::unique_ptr<Ui::Selection> ui;
     CatalogueListModel* m_materials = nullptr;  // owned by their lists
