@@ -191,6 +191,14 @@ QList<Text> sheetTexts(PlanMainWindow& window) {
     return texts;
 }
 
+// Back to the French the sources are written in.
+void removeTranslators() {
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
 // A plan window on the sample catalogues, with its own data and settings folders.
 struct Session {
     explicit Session(const QString& settings = QString()) {
@@ -262,10 +270,7 @@ class PlanEnglish : public QObject {
         QCOMPARE(installPlanTranslators(*qApp, QLocale().uiLanguages()) == PlanLanguage::English,
                  expectEnglish());
         const QList<Text> shown = allTexts(plan);
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+        removeTranslators();
         QCOMPARE(shown.size(), french.size());
         QStringList wrong;
         for (qsizetype i = 0; i < shown.size(); ++i) {
@@ -281,6 +286,35 @@ class PlanEnglish : public QObject {
             }
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
+    // Within each menu, and on the menu bar, no two entries answer to the same Alt key.
+    void mnemonics() {
+        installPlanTranslators(*qApp, QLocale().uiLanguages());
+        Session session;
+        QVERIFY(session.ok);
+        QList<QWidget*> menus = {session.window->menuBar()};
+        QStringList clashes;
+        while (!menus.isEmpty()) {
+            QWidget* menu = menus.takeFirst();
+            QMetaObject::invokeMethod(menu, "aboutToShow");
+            QSet<QChar> keys;
+            for (QAction* action : menu->actions()) {
+                const qsizetype at = action->text().indexOf(QLatin1Char('&'));
+                if (at >= 0 && at + 1 < action->text().size()) {
+                    const QChar key = action->text().at(at + 1).toLower();
+                    if (keys.contains(key)) {
+                        clashes << action->text();
+                    }
+                    keys.insert(key);
+                }
+                if (action->menu()) {
+                    menus << action->menu();
+                }
+            }
+        }
+        removeTranslators();
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
     }
 
     // A missing value is asked for in the window's language; figures read as the desktop writes.
@@ -299,10 +333,7 @@ class PlanEnglish : public QObject {
         if (lang.startsWith("en_US") || lang.startsWith("fr_FR")) {
             QCOMPARE(text(session.window->planWindow(), "density"), regional("1,8"));
         }
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+        removeTranslators();
     }
 
     void coreFaults_data() {
@@ -376,10 +407,7 @@ class PlanEnglish : public QObject {
             what = QString::fromStdString(error.what());
             shown = translatedText(error.message());
         }
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+        removeTranslators();
         QCOMPARE(what, french);
         QCOMPARE(shown, inEnglish ? english : french);
     }
