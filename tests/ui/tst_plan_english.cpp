@@ -7,6 +7,8 @@
 
 #include "calc/plan.h"
 #include "calc/schedule.h"
+#include "catalogue/catalogue.h"
+#include "document/plan_catalogue.h"
 #include "document/plan_file.h"
 #include "ui/mixing_sheet.h"
 #include "ui/number_format.h"
@@ -389,6 +391,10 @@ class PlanEnglish : public QObject {
                 R"({"format": "gypsomix-plan", "version": 1, "lines": [{"unit": "cm"}]})");
         }) << "« lines[1].unit » doit valoir « mm » ou « in »"
                                         << "“lines[1].unit” must be “mm” or “in”";
+        QTest::newRow("catalogue missing") << std::function<void()>([] {
+            gypsomix::fetch_record("/nonexistent/Data/Mat.txt", 8, 0);
+        }) << "Fichier introuvable : « /nonexistent/Data/Mat.txt »."
+                                           << "File not found: “/nonexistent/Data/Mat.txt”.";
     }
     // The core keeps its French to the byte; the window says the same fault in its language.
     void coreFaults() {
@@ -410,6 +416,26 @@ class PlanEnglish : public QObject {
         removeTranslators();
         QCOMPARE(what, french);
         QCOMPARE(shown, inEnglish ? english : french);
+    }
+
+    // A material gone from the catalogue since the plan was saved is said in the window's language.
+    void catalogueNote() {
+        const bool english =
+            installPlanTranslators(*qApp, QLocale().uiLanguages()) == PlanLanguage::English;
+        const TempWorkDir dir;
+        QVERIFY(writeCatalogues(dir));
+        gypsomix::PlanDocument plan = threeLines();
+        plan.material->name = "Plâtre disparu";
+        const auto match = gypsomix::match_catalogues(plan, regionalNumberFormat());
+        QCOMPARE(match.messages.size(), std::size_t(1));
+        const QString shown = translatedText(match.messages.front());
+        removeTranslators();
+        QCOMPARE(QString::fromStdString(match.notes.front()),
+                 QStringLiteral("Le revêtement « Plâtre disparu » n'est plus dans le catalogue : "
+                                "choisissez un revêtement."));
+        QCOMPARE(shown, english ? QStringLiteral("The investment “Plâtre disparu” is no longer in "
+                                                 "the catalogue: choose an investment.")
+                                : QString::fromStdString(match.notes.front()));
     }
 
     void flaskUnit_data() {
