@@ -1276,7 +1276,7 @@
     </message>
     <message>
         <source>Consi&amp;gner la coulée</source>
-        <translation>Record the &amp;Cast</translation>
+        <translation>Record the Ca&amp;st</translation>
     </message>
     <message>
         <source>Consigner le plan et ses résultats dans le journal des coulées</source>

@@ -295,25 +295,38 @@ class PlanEnglish : public QObject {
         installPlanTranslators(*qApp, QLocale().uiLanguages());
         Session session;
         QVERIFY(session.ok);
-        QList<QWidget*> menus = {session.window->menuBar()};
         QStringList clashes;
-        while (!menus.isEmpty()) {
-            QWidget* menu = menus.takeFirst();
-            QMetaObject::invokeMethod(menu, "aboutToShow");
+        const auto check = [&clashes](const QStringList& texts) {
             QSet<QChar> keys;
-            for (QAction* action : menu->actions()) {
-                const qsizetype at = action->text().indexOf(QLatin1Char('&'));
-                if (at >= 0 && at + 1 < action->text().size()) {
-                    const QChar key = action->text().at(at + 1).toLower();
+            for (const QString& text : texts) {
+                const qsizetype at = text.indexOf(QLatin1Char('&'));
+                if (at >= 0 && at + 1 < text.size()) {
+                    const QChar key = text.at(at + 1).toLower();
                     if (keys.contains(key)) {
-                        clashes << action->text();
+                        clashes << text;
                     }
                     keys.insert(key);
                 }
+            }
+        };
+        // The menu bar shares its keys with the Plan tab's buttons.
+        QStringList window;
+        for (QAbstractButton* button :
+             session.window->planWindow().findChildren<QAbstractButton*>()) {
+            window << button->text();
+        }
+        QList<QWidget*> menus = {session.window->menuBar()};
+        while (!menus.isEmpty()) {
+            QWidget* menu = menus.takeFirst();
+            QMetaObject::invokeMethod(menu, "aboutToShow");
+            QStringList texts = menu == session.window->menuBar() ? window : QStringList();
+            for (QAction* action : menu->actions()) {
+                texts << action->text();
                 if (action->menu()) {
                     menus << action->menu();
                 }
             }
+            check(texts);
         }
         removeTranslators();
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
