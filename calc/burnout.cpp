@@ -41,31 +41,33 @@ Integer ceiling(const Integer& n, long long exponent, const Integer& d) {
 using detail::quoted;
 using std::chrono::minutes;
 
-const char* field_name(BurnoutField field) {
+Message field_name(BurnoutField field) {
     switch (field) {
         case BurnoutField::start_temperature:
-            return "température de départ";
+            return core_text("PlanField", "température de départ");
         case BurnoutField::target:
-            return "température visée";
+            return core_text("PlanField", "température visée");
         case BurnoutField::rate:
-            return "vitesse de montée";
+            return core_text("PlanField", "vitesse de montée");
         case BurnoutField::hold:
-            return "palier";
+            return core_text("PlanField", "palier");
         case BurnoutField::total:
-            return "durée totale";
+            return core_text("PlanField", "durée totale");
         case BurnoutField::bench_rest:
-            return "repos avant cuisson";
+            return core_text("PlanField", "repos avant cuisson");
     }
-    return "";
+    return value_text("");
 }
 
 // "Type incompatible (étape 2, vitesse de montée) : « x » n'est pas un nombre."
-[[noreturn]] void fail(ErrorNumber number, int step, BurnoutField field, const std::string& what) {
-    std::string place = step > 0 ? "étape " + std::to_string(step) + ", " : std::string();
-    place += field_name(field);
-    throw BurnoutError(
-        number, std::string(detail::error_title(number)) + " (" + place + ") : " + what + ".", step,
-        field);
+[[noreturn]] void fail(ErrorNumber number, int step, BurnoutField field, Message what) {
+    Message description =
+        step > 0 ? core_text("PlanFault", "%1 (étape %2, %3) : %4.")
+                       .with({detail::error_title(number), value_text(std::to_string(step)),
+                              field_name(field), std::move(what)})
+                 : core_text("PlanFault", "%1 (%2) : %3.")
+                       .with({detail::error_title(number), field_name(field), std::move(what)});
+    throw BurnoutError(number, std::move(description), step, field);
 }
 
 // The exact value of a field text, read by the same scanner and syntax as every field: the
@@ -120,7 +122,8 @@ Decimal exact_value(std::string_view text, const NumberFormat& format, int step,
     if (scan.value == 0) {
         // Below the smallest real: its digits would take more memory than the oven is worth.
         fail(ErrorNumber::overflow, step, field,
-             quoted(text) + " est en deçà des limites d'un nombre réel");
+             core_text("PlanFault", "%1 est en deçà des limites d'un nombre réel")
+                 .with({quoted(text)}));
     }
     // A real's range bounds the exponent by the count of digits typed.
     const Integer units(digits);
@@ -132,7 +135,8 @@ Decimal temperature(std::string_view text, const NumberFormat& format, int step,
     Decimal value = exact_value(text, format, step, field);
     if (difference(value, {-27315, -2}).units < 0) {
         fail(ErrorNumber::invalid_argument, step, field,
-             quoted(text) + " °C est en dessous du zéro absolu, −273,15 °C");
+             core_text("PlanFault", "%1 °C est en dessous du zéro absolu, −273,15 °C")
+                 .with({quoted(text)}));
     }
     return value;
 }
@@ -142,7 +146,7 @@ Decimal not_negative(std::string_view text, const NumberFormat& format, int step
     Decimal value = exact_value(text, format, step, field);
     if (value.units < 0) {
         fail(ErrorNumber::invalid_argument, step, field,
-             quoted(text) + " " + unit + " est négatif");
+             core_text("PlanFault", "%1 %2 est négatif").with({quoted(text), value_text(unit)}));
     }
     return value;
 }
@@ -173,7 +177,7 @@ BurnoutTimeline burnout_timeline(const std::vector<BurnoutStep>& steps,
     }
     if (end > burnout_longest.count()) {
         fail(ErrorNumber::overflow, 0, BurnoutField::total,
-             "le programme dure plus de 7 jours (10 080 min)");
+             core_text("PlanFault", "le programme dure plus de 7 jours (10 080 min)"));
     }
     BurnoutTimeline timeline{{}, minutes(end.convert_to<long long>())};
     for (const auto& [ramp_start, hold_start, hold_end] : times) {
@@ -189,7 +193,7 @@ minutes bench_rest(std::string_view text, const NumberFormat& format) {
     const Integer rest = ceiling(typed.units, typed.exponent, 1);
     if (rest > burnout_longest.count()) {
         fail(ErrorNumber::overflow, 0, BurnoutField::bench_rest,
-             quoted(text) + " min dépasse 7 jours (10 080 min)");
+             core_text("PlanFault", "%1 min dépasse 7 jours (10 080 min)").with({quoted(text)}));
     }
     return minutes(rest.convert_to<long long>());
 }

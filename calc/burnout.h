@@ -44,6 +44,8 @@ class BurnoutError : public RunTimeError {
   public:
     BurnoutError(ErrorNumber number, const std::string& description, int step, BurnoutField field)
         : RunTimeError(number, description), step_(step), field_(field) {}
+    BurnoutError(ErrorNumber number, Message message, int step, BurnoutField field)
+        : RunTimeError(number, std::move(message)), step_(step), field_(field) {}
 
     int step() const noexcept { return step_; }
     BurnoutField field() const noexcept { return field_; }

@@ -66,18 +66,19 @@ class Steps {
 };
 
 // The name a run-time report gives each number, which starts every description.
-inline const char* error_title(ErrorNumber number) {
+inline Message error_title(ErrorNumber number) {
     switch (number) {
         case ErrorNumber::invalid_argument:
-            return "Appel de procédure ou argument incorrect";
+            return core_text("RunTimeError", "Appel de procédure ou argument incorrect");
         case ErrorNumber::overflow:
-            return "Dépassement de capacité";
+            return core_text("RunTimeError", "Dépassement de capacité");
         case ErrorNumber::division_by_zero:
-            return "Division par zéro";
+            return core_text("RunTimeError", "Division par zéro");
         case ErrorNumber::type_mismatch:
-            return "Type incompatible";
+            return core_text("RunTimeError", "Type incompatible");
         default:
-            return "Erreur d'exécution";  // the catalogue's numbers, not raised by calc/
+            // the catalogue's numbers, not raised by calc/
+            return core_text("RunTimeError", "Erreur d'exécution");
     }
 }
 
@@ -86,27 +87,28 @@ inline bool is_blank(std::string_view text) {
 }
 
 // A field text quoted the French way, cut short so a pasted paragraph cannot flood the report.
-inline std::string quoted(std::string_view text) {
+inline Message quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
     if (text.size() <= kShown) {
-        return "« " + std::string(text) + " »";
+        return core_text("PlanFault", "« %1 »").with({value_text(std::string(text))});
     }
     std::size_t cut = kShown;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
         --cut;  // not inside a UTF-8 sequence
     }
-    return "« " + std::string(text.substr(0, cut)) + "… »";
+    return core_text("PlanFault", "« %1… »").with({value_text(std::string(text.substr(0, cut)))});
 }
 
 // What is wrong with a field text that text_to_number refused with `number`.
-inline std::string refused_text(ErrorNumber number, std::string_view text) {
+inline Message refused_text(ErrorNumber number, std::string_view text) {
     if (number == ErrorNumber::overflow) {
-        return quoted(text) + " dépasse les limites d'un nombre réel";
+        return core_text("PlanFault", "%1 dépasse les limites d'un nombre réel")
+            .with({quoted(text)});
     }
     if (is_blank(text)) {
-        return "le champ est vide, ce n'est pas un nombre";
+        return core_text("PlanFault", "le champ est vide, ce n'est pas un nombre");
     }
-    return quoted(text) + " n'est pas un nombre";
+    return core_text("PlanFault", "%1 n'est pas un nombre").with({quoted(text)});
 }
 
 }  // namespace gypsomix::detail

@@ -151,7 +151,8 @@ Decimal not_negative(std::string_view text, const NumberFormat& format, int line
     Decimal value = field_value(text, format, line, field);
     if (value.digits < 0) {
         plan_fault(ErrorNumber::invalid_argument, line, field,
-                   detail::quoted(text) + unit + " est négatif");
+                   core_text("PlanFault", "%1%2 est négatif")
+                       .with({detail::quoted(text), value_text(unit)}));
     }
     return value;
 }
@@ -160,7 +161,8 @@ Decimal positive_density(std::string_view text, const NumberFormat& format, Plan
     Decimal value = field_value(text, format, 0, field);
     if (value.digits <= 0) {
         plan_fault(ErrorNumber::invalid_argument, 0, field,
-                   detail::quoted(text) + " n'est pas une densité, qui est plus grande que 0");
+                   core_text("PlanFault", "%1 n'est pas une densité, qui est plus grande que 0")
+                       .with({detail::quoted(text)}));
     }
     return value;
 }
@@ -179,7 +181,8 @@ MetalResult metal_masses(std::string_view metal_density, std::string_view patter
     const Decimal extra = field_value(extra_percent, format, 0, PlanField::metal_extra);
     if (extra.digits < 0 || extra > whole(100)) {
         plan_fault(ErrorNumber::invalid_argument, 0, PlanField::metal_extra,
-                   detail::quoted(extra_percent) + " % n'est pas entre 0 et 100");
+                   core_text("PlanFault", "%1 % n'est pas entre 0 et 100")
+                       .with({detail::quoted(extra_percent)}));
     }
     const Decimal button = not_negative(button_grams, format, 0, PlanField::metal_button, " g");
     // One flask takes grams × factor / divisor + button, that is
@@ -196,9 +199,9 @@ MetalResult metal_masses(std::string_view metal_density, std::string_view patter
         const MetalLine& line_of = lines[i];
         const int line = static_cast<int>(i) + 1;
         if (line_of.count < 1) {
-            plan_fault(
-                ErrorNumber::invalid_argument, line, PlanField::count,
-                detail::quoted(whole_text(line_of.count)) + ", il faut au moins un cylindre");
+            plan_fault(ErrorNumber::invalid_argument, line, PlanField::count,
+                       core_text("PlanFault", "%1, il faut au moins un cylindre")
+                           .with({detail::quoted(whole_text(line_of.count))}));
         }
         if (detail::is_blank(line_of.pattern_grams)) {
             result.per_flask.emplace_back();
@@ -210,7 +213,7 @@ MetalResult metal_masses(std::string_view metal_density, std::string_view patter
         const Integer flask = quotient(grams * factor + button_part, divisor, true);
         if (flask >= kBeyond) {
             plan_fault(ErrorNumber::overflow, line, PlanField::pattern,
-                       "le métal d'un cylindre atteint 10 000 000 g");
+                       core_text("PlanFault", "le métal d'un cylindre atteint 10 000 000 g"));
         }
         result.per_flask.push_back(grams_text(flask));
         total += flask * line_of.count;
@@ -218,7 +221,7 @@ MetalResult metal_masses(std::string_view metal_density, std::string_view patter
     }
     if (total >= kBeyond) {
         plan_fault(ErrorNumber::overflow, 0, PlanField::metal_total,
-                   "le métal à fondre atteint 10 000 000 g");
+                   core_text("PlanFault", "le métal à fondre atteint 10 000 000 g"));
     }
     if (any) {
         result.total = grams_text(total);
@@ -254,7 +257,8 @@ std::string job_cost(std::string_view powder_grams, std::string_view powder_pric
     // Half a cent goes up, exactly: 0,125 is 0,13 as on the till.
     const Integer cents = quotient(exact * whole(2) + whole(1), whole(2), false);
     if (cents >= kBeyond * 100) {
-        plan_fault(ErrorNumber::overflow, 0, PlanField::cost, "le coût atteint 10 000 000");
+        plan_fault(ErrorNumber::overflow, 0, PlanField::cost,
+                   core_text("PlanFault", "le coût atteint 10 000 000"));
     }
     const std::int64_t amount = cents.convert_to<std::int64_t>();
     const std::string hundredths = whole_text(amount % 100);

@@ -14,11 +14,13 @@ bool is_space_group(std::string_view group) {
 
 [[noreturn]] void not_a_number(std::string_view text) {
     if (detail::is_blank(text)) {
-        throw RunTimeError(ErrorNumber::type_mismatch,
-                           "Type incompatible : un champ vide n'est pas un nombre.");
+        throw RunTimeError(
+            ErrorNumber::type_mismatch,
+            core_text("RunTimeError", "Type incompatible : un champ vide n'est pas un nombre."));
     }
     throw RunTimeError(ErrorNumber::type_mismatch,
-                       "Type incompatible : " + detail::quoted(text) + " n'est pas un nombre.");
+                       core_text("RunTimeError", "Type incompatible : %1 n'est pas un nombre.")
+                           .with({detail::quoted(text)}));
 }
 
 }  // namespace
@@ -56,8 +58,10 @@ double text_to_number(std::string_view text, const NumberFormat& format) {
     const NumberScan scan = scan_number(text, strict_number_syntax(format));
     if (scan.stop == NumberStop::out_of_range) {
         throw RunTimeError(ErrorNumber::overflow,
-                           "Dépassement de capacité : " + detail::quoted(text) +
-                               " dépasse les limites d'un nombre réel.");
+                           core_text("RunTimeError",
+                                     "Dépassement de capacité : %1 dépasse les limites d'un "
+                                     "nombre réel.")
+                               .with({detail::quoted(text)}));
     }
     if (scan.stop != NumberStop::complete) {
         not_a_number(text);

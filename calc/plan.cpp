@@ -21,50 +21,50 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-const char* field_name(PlanField field) {
+Message field_name(PlanField field) {
     switch (field) {
         case PlanField::density:
-            return "densité du revêtement liquide";
+            return core_text("PlanField", "densité du revêtement liquide");
         case PlanField::water:
-            return "eau utilisée";
+            return core_text("PlanField", "eau utilisée");
         case PlanField::count:
-            return "nombre de cylindres";
+            return core_text("PlanField", "nombre de cylindres");
         case PlanField::diameter:
-            return "diamètre";
+            return core_text("PlanField", "diamètre");
         case PlanField::height:
-            return "hauteur";
+            return core_text("PlanField", "hauteur");
         case PlanField::flask_volume:
-            return "volume du cylindre";
+            return core_text("PlanField", "volume du cylindre");
         case PlanField::deduction:
-            return "arbre et socle";
+            return core_text("PlanField", "arbre et socle");
         case PlanField::volume:
-            return "volume à remplir";
+            return core_text("PlanField", "volume à remplir");
         case PlanField::masses:
-            return "masses";
+            return core_text("PlanField", "masses");
         case PlanField::liquid:
-            return "liquide";
+            return core_text("PlanField", "liquide");
         case PlanField::concentration:
-            return "concentration";
+            return core_text("PlanField", "concentration");
         case PlanField::metal_density:
-            return "densité du métal";
+            return core_text("PlanField", "densité du métal");
         case PlanField::pattern_density:
-            return "densité du modèle";
+            return core_text("PlanField", "densité du modèle");
         case PlanField::metal_extra:
-            return "surplus pour la masselotte";
+            return core_text("PlanField", "surplus pour la masselotte");
         case PlanField::metal_button:
-            return "bouton par cylindre";
+            return core_text("PlanField", "bouton par cylindre");
         case PlanField::pattern:
-            return "modèle";
+            return core_text("PlanField", "modèle");
         case PlanField::metal_total:
-            return "métal à fondre";
+            return core_text("PlanField", "métal à fondre");
         case PlanField::powder_price:
-            return "prix du revêtement";
+            return core_text("PlanField", "prix du revêtement");
         case PlanField::metal_price:
-            return "prix du métal";
+            return core_text("PlanField", "prix du métal");
         case PlanField::cost:
-            return "coût";
+            return core_text("PlanField", "coût");
     }
-    return "";
+    return value_text("");
 }
 
 std::string whole_text(std::int64_t value) {
@@ -74,12 +74,14 @@ std::string whole_text(std::int64_t value) {
 }
 
 // "Type incompatible (ligne 2, diamètre) : « x » n'est pas un nombre."
-[[noreturn]] void fail(ErrorNumber number, int line, PlanField field, const std::string& what) {
-    std::string place = line > 0 ? "ligne " + whole_text(line) + ", " : std::string();
-    place += field_name(field);
-    throw PlanError(number,
-                    std::string(detail::error_title(number)) + " (" + place + ") : " + what + ".",
-                    line, field);
+[[noreturn]] void fail(ErrorNumber number, int line, PlanField field, Message what) {
+    Message description =
+        line > 0 ? core_text("PlanFault", "%1 (ligne %2, %3) : %4.")
+                       .with({detail::error_title(number), value_text(whole_text(line)),
+                              field_name(field), std::move(what)})
+                 : core_text("PlanFault", "%1 (%2) : %3.")
+                       .with({detail::error_title(number), field_name(field), std::move(what)});
+    throw PlanError(number, std::move(description), line, field);
 }
 
 double field_number(std::string_view text, const NumberFormat& format, int line, PlanField field) {
@@ -92,7 +94,7 @@ double field_number(std::string_view text, const NumberFormat& format, int line,
 
 // A checked calculation whose failure is reported against one field.
 template <class Calculation>
-auto attributed(int line, PlanField field, const std::string& what, Calculation&& calculation) {
+auto attributed(int line, PlanField field, const Message& what, Calculation&& calculation) {
     try {
         return calculation();
     } catch (const PlanError&) {
@@ -243,7 +245,8 @@ double inch_length(std::string_view text, const NumberFormat& format, int line, 
         const Glyph* glyph = nullptr;
         if (!read_fraction(text, whole, numerator, denominator, glyph)) {
             fail(ErrorNumber::type_mismatch, line, field,
-                 quoted(text) + " n'est ni un nombre ni une longueur en pouces");
+                 core_text("PlanFault", "%1 n'est ni un nombre ni une longueur en pouces")
+                     .with({quoted(text)}));
         }
         double w = 0;
         double n = 0;
@@ -251,7 +254,8 @@ double inch_length(std::string_view text, const NumberFormat& format, int line, 
         if (!digits_value(whole, w) || !digits_value(numerator, n) ||
             !digits_value(denominator, d)) {
             fail(ErrorNumber::overflow, line, field,
-                 quoted(text) + " dépasse les limites d'un nombre réel");
+                 core_text("PlanFault", "%1 dépasse les limites d'un nombre réel")
+                     .with({quoted(text)}));
         }
         if (glyph != nullptr) {
             n = glyph->numerator;
@@ -259,12 +263,13 @@ double inch_length(std::string_view text, const NumberFormat& format, int line, 
         }
         if (d == 0 || (!whole.empty() && glyph == nullptr && !(n < d))) {
             fail(ErrorNumber::type_mismatch, line, field,
-                 quoted(text) + " n'est pas une fraction de pouce");
+                 core_text("PlanFault", "%1 n'est pas une fraction de pouce").with({quoted(text)}));
         }
         inches = w + n / d;
     }
     return attributed(line, field,
-                      quoted(text) + " po en millimètres dépasse les limites du calcul",
+                      core_text("PlanFault", "%1 po en millimètres dépasse les limites du calcul")
+                          .with({quoted(text)}),
                       [&] { return Steps("de la longueur en millimètres").mul(inches, 25.4); });
 }
 
@@ -294,17 +299,18 @@ double cm3_to_dm3(double cm3) {
 
 // The volume of one flask of a line, as the text shown for it.
 std::string one_flask(const PlanLine& line_of, int line, const NumberFormat& format) {
-    constexpr const char* kBeyond = "le volume de ce cylindre dépasse les limites du calcul";
+    const Message beyond =
+        core_text("PlanFault", "le volume de ce cylindre dépasse les limites du calcul");
     if (line_of.unit == LengthUnit::millimetre) {
         field_number(line_of.diameter, format, line, PlanField::diameter);
         field_number(line_of.height, format, line, PlanField::height);
         // The text the main window's volume field shows for the same flask.
-        return attributed(line, PlanField::flask_volume, kBeyond,
+        return attributed(line, PlanField::flask_volume, beyond,
                           [&] { return flask_volume(line_of.diameter, line_of.height, format); });
     }
     const double d = inch_length(line_of.diameter, format, line, PlanField::diameter);
     const double h = inch_length(line_of.height, format, line, PlanField::height);
-    return attributed(line, PlanField::flask_volume, kBeyond, [&] {
+    return attributed(line, PlanField::flask_volume, beyond, [&] {
         const Steps steps("du volume du cylindre");
         const double a = steps.mul(d, 3.14);
         const double b = steps.mul(d, a);
@@ -323,12 +329,13 @@ double net_volume(const PlanLine& line_of, int line, const std::string& shown,
     const double deduction = field_number(line_of.deduction, format, line, PlanField::deduction);
     if (deduction < 0) {
         fail(ErrorNumber::invalid_argument, line, PlanField::deduction,
-             quoted(line_of.deduction) + " cm³ est négatif");
+             core_text("PlanFault", "%1 cm³ est négatif").with({quoted(line_of.deduction)}));
     }
     const double taken = cm3_to_dm3(deduction);
     if (taken > volume) {
         fail(ErrorNumber::invalid_argument, line, PlanField::deduction,
-             quoted(line_of.deduction) + " cm³ dépasse le volume du cylindre, " + shown + " dm³");
+             core_text("PlanFault", "%1 cm³ dépasse le volume du cylindre, %2 dm³")
+                 .with({quoted(line_of.deduction), value_text(shown)}));
     }
     return volume - taken;
 }
@@ -384,8 +391,8 @@ std::string grams_text(std::int64_t units, int scale, const NumberFormat& format
 
 }  // namespace
 
-void detail::plan_fault(ErrorNumber number, int line, PlanField field, const std::string& what) {
-    fail(number, line, field, what);
+void detail::plan_fault(ErrorNumber number, int line, PlanField field, Message what) {
+    fail(number, line, field, std::move(what));
 }
 
 PlanResult plan_volume(const std::vector<PlanLine>& lines, const NumberFormat& format) {
@@ -397,19 +404,22 @@ PlanResult plan_volume(const std::vector<PlanLine>& lines, const NumberFormat& f
         const int line = static_cast<int>(i) + 1;
         if (line_of.count < 1) {
             fail(ErrorNumber::invalid_argument, line, PlanField::count,
-                 quoted(whole_text(line_of.count)) + ", il faut au moins un cylindre");
+                 core_text("PlanFault", "%1, il faut au moins un cylindre")
+                     .with({quoted(whole_text(line_of.count))}));
         }
         result.flask_volumes.push_back(one_flask(line_of, line, format));
         const double net = net_volume(line_of, line, result.flask_volumes.back(), format);
         // Summed in double and rounded once, not line by line.
-        total = attributed(0, PlanField::volume,
-                           "le volume à remplir dépasse les limites du calcul", [&] {
-                               const Steps steps("du volume à remplir");
-                               return steps.add(total, steps.mul(line_of.count, net));
-                           });
+        total = attributed(
+            0, PlanField::volume,
+            core_text("PlanFault", "le volume à remplir dépasse les limites du calcul"), [&] {
+                const Steps steps("du volume à remplir");
+                return steps.add(total, steps.mul(line_of.count, net));
+            });
     }
     result.volume = attributed(
-        0, PlanField::volume, "le volume à remplir dépasse les limites de la simple précision",
+        0, PlanField::volume,
+        core_text("PlanFault", "le volume à remplir dépasse les limites de la simple précision"),
         [&] { return single_to_text(Steps("du volume à remplir").single(total), format); });
     return result;
 }
@@ -428,9 +438,11 @@ PlanResult plan_masses(std::string_view density, std::string_view water_percent,
         // The powder is the liquid divided by (w / 100 + 1): with w = -100 the water is at fault.
         if (water / 100 + 1 == 0) {
             fail(e.error(), 0, PlanField::water,
-                 quoted(water_percent) + " % d'eau annule le diviseur de la masse de revêtement");
+                 core_text("PlanFault", "%1 % d'eau annule le diviseur de la masse de revêtement")
+                     .with({quoted(water_percent)}));
         }
-        fail(e.error(), 0, PlanField::masses, "les masses dépassent les limites du calcul");
+        fail(e.error(), 0, PlanField::masses,
+             core_text("PlanFault", "les masses dépassent les limites du calcul"));
     }
     return result;
 }
@@ -440,16 +452,18 @@ LiquidSplit split_liquid(std::string_view liquid_grams, std::string_view special
     const double liquid = field_number(liquid_grams, format, 0, PlanField::liquid);
     if (liquid < 0) {
         fail(ErrorNumber::invalid_argument, 0, PlanField::liquid,
-             quoted(liquid_grams) + " g est négatif");
+             core_text("PlanFault", "%1 g est négatif").with({quoted(liquid_grams)}));
     }
     if (std::floor(liquid) != liquid) {
         fail(ErrorNumber::invalid_argument, 0, PlanField::liquid,
-             quoted(liquid_grams) + " n'est pas un nombre entier de grammes");
+             core_text("PlanFault", "%1 n'est pas un nombre entier de grammes")
+                 .with({quoted(liquid_grams)}));
     }
     const double percent = field_number(special_percent, format, 0, PlanField::concentration);
     if (!(percent >= 0 && percent <= 100)) {
         fail(ErrorNumber::invalid_argument, 0, PlanField::concentration,
-             quoted(special_percent) + " % n'est pas entre 0 et 100");
+             core_text("PlanFault", "%1 % n'est pas entre 0 et 100")
+                 .with({quoted(special_percent)}));
     }
 
     // The liquid as a mass text shows it: units × 10^scale, with at most 7 digits of units.

@@ -51,6 +51,8 @@ class PlanError : public RunTimeError {
   public:
     PlanError(ErrorNumber number, const std::string& description, int line, PlanField field)
         : RunTimeError(number, description), line_(line), field_(field) {}
+    PlanError(ErrorNumber number, Message message, int line, PlanField field)
+        : RunTimeError(number, std::move(message)), line_(line), field_(field) {}
 
     int line() const noexcept { return line_; }
     PlanField field() const noexcept { return field_; }

@@ -11,7 +11,6 @@ namespace gypsomix::detail {
 // Throws the PlanError "Type incompatible (ligne 2, modèle) : « x » n'est pas un nombre.": the
 // error's title, its line (none for the job's own fields and the results), its field, and what
 // is wrong.
-[[noreturn]] void plan_fault(ErrorNumber number, int line, PlanField field,
-                             const std::string& what);
+[[noreturn]] void plan_fault(ErrorNumber number, int line, PlanField field, Message what);
 
 }  // namespace gypsomix::detail

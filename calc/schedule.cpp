@@ -10,23 +10,23 @@ namespace {
 
 using detail::quoted;
 
-const char* time_name(ScheduleTime time) {
+Message time_name(ScheduleTime time) {
     switch (time) {
         case ScheduleTime::mixing:
-            return "temps de malaxage";
+            return core_text("PlanField", "temps de malaxage");
         case ScheduleTime::pourable:
-            return "temps utile de coulabilité";
+            return core_text("PlanField", "temps utile de coulabilité");
         case ScheduleTime::gel:
-            return "temps de gel";
+            return core_text("PlanField", "temps de gel");
     }
-    return "";
+    return value_text("");
 }
 
-[[noreturn]] void fail(ErrorNumber number, ScheduleTime time, const std::string& what) {
-    throw ScheduleError(
-        number,
-        std::string(detail::error_title(number)) + " (" + time_name(time) + ") : " + what + ".",
-        time);
+[[noreturn]] void fail(ErrorNumber number, ScheduleTime time, Message what) {
+    throw ScheduleError(number,
+                        core_text("PlanFault", "%1 (%2) : %3.")
+                            .with({detail::error_title(number), time_name(time), std::move(what)}),
+                        time);
 }
 
 std::chrono::milliseconds milliseconds_of(std::string_view minutes_text, const NumberFormat& format,
@@ -38,13 +38,15 @@ std::chrono::milliseconds milliseconds_of(std::string_view minutes_text, const N
         fail(e.error(), time, detail::refused_text(e.error(), minutes_text));
     }
     if (minutes < 0) {
-        fail(ErrorNumber::invalid_argument, time, quoted(minutes_text) + " min est négatif");
+        fail(ErrorNumber::invalid_argument, time,
+             core_text("PlanFault", "%1 min est négatif").with({quoted(minutes_text)}));
     }
     // Halves go up; beyond 2^63 ms (about 292 million years) the count no longer fits.
     const double count = std::round(minutes * 60000);
     if (!(count < 0x1p63)) {
         fail(ErrorNumber::overflow, time,
-             quoted(minutes_text) + " min dépasse la durée que la minuterie peut compter");
+             core_text("PlanFault", "%1 min dépasse la durée que la minuterie peut compter")
+                 .with({quoted(minutes_text)}));
     }
     return std::chrono::milliseconds(static_cast<std::chrono::milliseconds::rep>(count));
 }
@@ -60,13 +62,13 @@ WorkingSchedule working_schedule(std::string_view mixing_minutes, std::string_vi
     };
     if (schedule.pour_end < schedule.mixing_end) {
         fail(ErrorNumber::invalid_argument, ScheduleTime::pourable,
-             quoted(pourable_minutes) + " min finit avant la fin du malaxage, " +
-                 quoted(mixing_minutes) + " min");
+             core_text("PlanFault", "%1 min finit avant la fin du malaxage, %2 min")
+                 .with({quoted(pourable_minutes), quoted(mixing_minutes)}));
     }
     if (schedule.gel < schedule.pour_end) {
         fail(ErrorNumber::invalid_argument, ScheduleTime::gel,
-             quoted(gel_minutes) + " min vient avant la fin de la coulée, " +
-                 quoted(pourable_minutes) + " min");
+             core_text("PlanFault", "%1 min vient avant la fin de la coulée, %2 min")
+                 .with({quoted(gel_minutes), quoted(pourable_minutes)}));
     }
     return schedule;
 }

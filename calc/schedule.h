@@ -23,6 +23,8 @@ class ScheduleError : public RunTimeError {
   public:
     ScheduleError(ErrorNumber number, const std::string& description, ScheduleTime time)
         : RunTimeError(number, description), time_(time) {}
+    ScheduleError(ErrorNumber number, Message message, ScheduleTime time)
+        : RunTimeError(number, std::move(message)), time_(time) {}
 
     ScheduleTime time() const noexcept { return time_; }
 

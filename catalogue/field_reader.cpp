@@ -282,8 +282,8 @@ bool FieldReader::at_end_of_data() {
     return pos_ >= end_;
 }
 
-std::string FieldReader::where() const {
-    return field_position(path_, fields_read_, record_length_);
+Message FieldReader::where() const {
+    return field_place(path_, fields_read_, record_length_);
 }
 
 // The next field, if the bytes read so far hold all of it; Kind::more when they stop short.

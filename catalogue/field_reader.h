@@ -73,7 +73,7 @@ class FieldReader {
     [[noreturn]] void fail_reading(int error);
     void decide_encoding();
     std::string decode(std::string_view bytes);
-    std::string where() const;
+    Message where() const;
     NumberScan scan_unquoted(std::string_view& text) const;
 
     std::filesystem::path path_;

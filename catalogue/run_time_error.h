@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
+
+#include "catalogue/message.h"
 
 namespace gypsomix {
 
@@ -21,13 +24,18 @@ enum class ErrorNumber : int {
 class RunTimeError : public std::runtime_error {
   public:
     RunTimeError(ErrorNumber number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+        : std::runtime_error(description), number_(number), message_(value_text(description)) {}
+    RunTimeError(ErrorNumber number, Message message)
+        : std::runtime_error(message.french()), number_(number), message_(std::move(message)) {}
 
     ErrorNumber error() const noexcept { return number_; }
     int number() const noexcept { return static_cast<int>(number_); }
+    // The description as a template and its arguments, for a window in another language.
+    const Message& message() const noexcept { return message_; }
 
   private:
     ErrorNumber number_;
+    Message message_;
 };
 
 }  // namespace gypsomix

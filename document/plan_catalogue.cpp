@@ -13,13 +13,33 @@
 namespace gypsomix {
 namespace {
 
-const char* const material_value_names[] = {
-    "eau utilisée", "temps de malaxage",   "temps de gel",         "temps de coulabilité",
-    "densité",      "expansion à 1 heure", "expansion à 2 heures",
+const Message material_value_names[] = {
+    core_text("PlanField", "eau utilisée"),
+    core_text("PlanField", "temps de malaxage"),
+    core_text("PlanField", "temps de gel"),
+    core_text("PlanField", "temps de coulabilité"),
+    core_text("PlanField", "densité"),
+    core_text("PlanField", "expansion à 1 heure"),
+    core_text("PlanField", "expansion à 2 heures"),
 };
-const char* const flask_value_names[] = {"diamètre", "hauteur"};
-const char* const metal_value_names[] = {"densité"};
-const char* const step_value_names[] = {"température", "vitesse", "palier"};
+const Message flask_value_names[] = {core_text("PlanField", "diamètre"),
+                                     core_text("PlanField", "hauteur")};
+const Message metal_value_names[] = {core_text("PlanField", "densité")};
+const Message step_value_names[] = {core_text("PlanField", "température"),
+                                    core_text("PlanField", "vitesse"),
+                                    core_text("PlanField", "palier")};
+
+// Items said one after the other: "a, b, c".
+void append(Message& said, Message item) {
+    said = said.text.empty()
+               ? std::move(item)
+               : core_text("CatalogueNote", "%1, %2").with({std::move(said), std::move(item)});
+}
+
+void note(CatalogueMatch& match, Message message) {
+    match.notes.push_back(message.french());
+    match.messages.push_back(std::move(message));
+}
 
 // Today's records by name, each read once: the first entry of a name is the one a list finds.
 class Catalogue {
@@ -51,24 +71,26 @@ class Catalogue {
 };
 
 // "densité 1,72 → 1,75, hauteur 100 → 101,6"
-std::string differences(const std::vector<std::string>& saved, const std::vector<std::string>& now,
-                        const char* const* names, std::size_t count, const NumberFormat& format) {
-    std::string said;
+Message differences(const std::vector<std::string>& saved, const std::vector<std::string>& now,
+                    const Message* names, std::size_t count, const NumberFormat& format) {
+    Message said;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string before = i < saved.size() ? saved[i] : std::string();
         const std::string after = i < now.size() ? now[i] : std::string();
         if (before != after) {
-            said += (said.empty() ? "" : ", ") + std::string(names[i]) + " " +
-                    to_regional(before, format) + " → " + to_regional(after, format);
+            append(said, core_text("CatalogueNote", "%1 %2 → %3")
+                             .with({names[i], value_text(to_regional(before, format)),
+                                    value_text(to_regional(after, format))}));
         }
     }
     return said;
 }
 
-std::string unreadable(const char* path, const RunTimeError& error) {
-    return std::string("Le catalogue ") + path + " n'a pas pu être lu (erreur d'exécution " +
-           std::to_string(int(error.number())) + " : " + error.what() +
-           ") : les choix du plan sont gardés tels qu'enregistrés.";
+Message unreadable(const char* path, const RunTimeError& error) {
+    return core_text("CatalogueNote",
+                     "Le catalogue %1 n'a pas pu être lu (erreur d'exécution %2 : %3) : les "
+                     "choix du plan sont gardés tels qu'enregistrés.")
+        .with({value_text(path), value_text(std::to_string(int(error.number()))), error.message()});
 }
 
 void match_material(PlanDocument& plan, CatalogueMatch& match, const NumberFormat& format) {
@@ -76,19 +98,23 @@ void match_material(PlanDocument& plan, CatalogueMatch& match, const NumberForma
     Catalogue materials(MatRecord::path, MatRecord::fields);
     const auto& record = materials.find(material.name);
     if (!record) {
-        match.notes.push_back("Le revêtement " + detail::quoted(material.name) +
-                              " n'est plus dans le catalogue : choisissez un revêtement.");
+        note(match, core_text("CatalogueNote",
+                              "Le revêtement %1 n'est plus dans le catalogue : choisissez un "
+                              "revêtement.")
+                        .with({detail::quoted(material.name)}));
         plan.material.reset();
         match.changed = true;
         return;
     }
     std::vector<std::string> now = invariant_values(*record);
     if (now != material.values) {
-        match.notes.push_back("Le revêtement " + detail::quoted(material.name) +
-                              " a changé dans le catalogue depuis l'enregistrement du plan (" +
-                              differences(material.values, now, material_value_names,
-                                          std::size(material_value_names), format) +
-                              ") : ses valeurs d'aujourd'hui sont prises.");
+        note(match, core_text("CatalogueNote",
+                              "Le revêtement %1 a changé dans le catalogue depuis "
+                              "l'enregistrement du plan (%2) : ses valeurs d'aujourd'hui sont "
+                              "prises.")
+                        .with({detail::quoted(material.name),
+                               differences(material.values, now, material_value_names,
+                                           std::size(material_value_names), format)}));
         material.values = std::move(now);
         match.changed = true;
     }
@@ -101,23 +127,25 @@ void match_flasks(PlanDocument& plan, CatalogueMatch& match, const NumberFormat&
         if (!line.flask) {
             continue;
         }
-        const std::string where =
-            "Ligne " + std::to_string(i + 1) + " : le cylindre " + detail::quoted(line.flask->name);
+        const Message number = value_text(std::to_string(i + 1));
         const auto& record = flasks.find(line.flask->name);
         if (!record) {
-            match.notes.push_back(where +
-                                  " n'est plus dans le catalogue : sa taille est gardée, en « "
-                                  "Autre ».");
+            note(match, core_text("CatalogueNote",
+                                  "Ligne %1 : le cylindre %2 n'est plus dans le catalogue : sa "
+                                  "taille est gardée, en « Autre ».")
+                            .with({number, detail::quoted(line.flask->name)}));
             line.flask.reset();
             match.changed = true;
             continue;
         }
         std::vector<std::string> now = invariant_values(*record);
         if (now != line.flask->values) {
-            match.notes.push_back(where + " a changé dans le catalogue depuis l'enregistrement (" +
-                                  differences(line.flask->values, now, flask_value_names,
-                                              std::size(flask_value_names), format) +
-                                  ") : sa taille d'aujourd'hui est prise.");
+            note(match, core_text("CatalogueNote",
+                                  "Ligne %1 : le cylindre %2 a changé dans le catalogue depuis "
+                                  "l'enregistrement (%3) : sa taille d'aujourd'hui est prise.")
+                            .with({number, detail::quoted(line.flask->name),
+                                   differences(line.flask->values, now, flask_value_names,
+                                               std::size(flask_value_names), format)}));
             line.flask->values = std::move(now);
             match.changed = true;
         }
@@ -139,45 +167,44 @@ void match_metal(PlanDocument& plan, CatalogueMatch& match, const NumberFormat& 
     MetalChoice& metal = *plan.metal;
     const auto record = find_record(MetalRecord::path, MetalRecord::fields, metal.name);
     if (!record) {
-        match.notes.push_back("Le métal " + detail::quoted(metal.name) +
-                              " n'est plus dans le catalogue : choisissez un métal.");
+        note(match, core_text("CatalogueNote",
+                              "Le métal %1 n'est plus dans le catalogue : choisissez un métal.")
+                        .with({detail::quoted(metal.name)}));
         plan.metal.reset();
         match.changed = true;
         return;
     }
     const std::vector<std::string> now = invariant_values(*record);
     if (now != std::vector<std::string>{metal.density}) {
-        match.notes.push_back("Le métal " + detail::quoted(metal.name) +
-                              " a changé dans le catalogue depuis l'enregistrement du plan (" +
-                              differences({metal.density}, now, metal_value_names,
-                                          std::size(metal_value_names), format) +
-                              ") : sa densité d'aujourd'hui est prise.");
+        note(match, core_text("CatalogueNote",
+                              "Le métal %1 a changé dans le catalogue depuis l'enregistrement du "
+                              "plan (%2) : sa densité d'aujourd'hui est prise.")
+                        .with({detail::quoted(metal.name),
+                               differences({metal.density}, now, metal_value_names,
+                                           std::size(metal_value_names), format)}));
         metal.density = now.empty() ? std::string() : now.front();
         match.changed = true;
     }
 }
 
 // "étape 2 : palier 120 → 180, étape 5 retirée"
-std::string step_differences(const std::vector<BurnoutStep>& saved,
-                             const std::vector<BurnoutStep>& now, const NumberFormat& format) {
+Message step_differences(const std::vector<BurnoutStep>& saved, const std::vector<BurnoutStep>& now,
+                         const NumberFormat& format) {
     const auto values = [](const BurnoutStep& step) {
         return std::vector<std::string>{step.target, step.rate, step.hold};
     };
-    std::string said;
+    Message said;
     for (std::size_t i = 0; i < std::max(saved.size(), now.size()); ++i) {
-        const std::string step = "étape " + std::to_string(i + 1);
-        std::string what;
+        const Message step = value_text(std::to_string(i + 1));
         if (i >= now.size()) {
-            what = step + " retirée";
+            append(said, core_text("CatalogueNote", "étape %1 retirée").with({step}));
         } else if (i >= saved.size()) {
-            what = step + " ajoutée";
+            append(said, core_text("CatalogueNote", "étape %1 ajoutée").with({step}));
         } else if (saved[i] != now[i]) {
-            what = step + " : " +
-                   differences(values(saved[i]), values(now[i]), step_value_names,
-                               std::size(step_value_names), format);
-        }
-        if (!what.empty()) {
-            said += (said.empty() ? "" : ", ") + what;
+            append(said,
+                   core_text("CatalogueNote", "étape %1 : %2")
+                       .with({step, differences(values(saved[i]), values(now[i]), step_value_names,
+                                                std::size(step_value_names), format)}));
         }
     }
     return said;
@@ -185,20 +212,23 @@ std::string step_differences(const std::vector<BurnoutStep>& saved,
 
 void match_programme(PlanDocument& plan, CatalogueMatch& match, const NumberFormat& format) {
     std::optional<BurnoutProgramme>& programme = plan.burnout->programme;
-    const std::string name = detail::quoted(programme->name);
+    const Message name = detail::quoted(programme->name);
     const auto today = find_programme(programme->name);
     if (!today) {
-        match.notes.push_back("Le programme de cuisson " + name +
-                              " n'est plus dans le catalogue : choisissez un programme.");
+        note(match, core_text("CatalogueNote",
+                              "Le programme de cuisson %1 n'est plus dans le catalogue : "
+                              "choisissez un programme.")
+                        .with({name}));
         programme.reset();
         match.changed = true;
         return;
     }
     if (today->steps != programme->steps) {
-        match.notes.push_back("Le programme de cuisson " + name +
-                              " a changé dans le catalogue depuis l'enregistrement du plan (" +
-                              step_differences(programme->steps, today->steps, format) +
-                              ") : ses étapes d'aujourd'hui sont prises.");
+        note(match, core_text("CatalogueNote",
+                              "Le programme de cuisson %1 a changé dans le catalogue depuis "
+                              "l'enregistrement du plan (%2) : ses étapes d'aujourd'hui sont "
+                              "prises.")
+                        .with({name, step_differences(programme->steps, today->steps, format)}));
         programme->steps = today->steps;
         match.changed = true;
     }
@@ -225,7 +255,7 @@ CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format) 
         try {
             match_material(plan, match, format);
         } catch (const RunTimeError& error) {
-            match.notes.push_back(unreadable(MatRecord::path, error));
+            note(match, unreadable(MatRecord::path, error));
         }
     }
     const bool has_flask =
@@ -238,23 +268,25 @@ CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format) 
             match_flasks(matched, found, format);
             plan = std::move(matched);
             match.notes.insert(match.notes.end(), found.notes.begin(), found.notes.end());
+            match.messages.insert(match.messages.end(), found.messages.begin(),
+                                  found.messages.end());
             match.changed = match.changed || found.changed;
         } catch (const RunTimeError& error) {
-            match.notes.push_back(unreadable(CylindreRecord::path, error));
+            note(match, unreadable(CylindreRecord::path, error));
         }
     }
     if (plan.metal) {
         try {
             match_metal(plan, match, format);
         } catch (const RunTimeError& error) {
-            match.notes.push_back(unreadable(MetalRecord::path, error));
+            note(match, unreadable(MetalRecord::path, error));
         }
     }
     if (plan.burnout && plan.burnout->programme) {
         try {
             match_programme(plan, match, format);
         } catch (const RunTimeError& error) {
-            match.notes.push_back(unreadable(CuissonRecord::path, error));
+            note(match, unreadable(CuissonRecord::path, error));
         }
     }
     return match;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/number_text.h"
+#include "catalogue/message.h"
 #include "document/plan_document.h"
 
 namespace gypsomix {
@@ -14,7 +15,8 @@ struct CatalogueMatch {
     // French sentences for the caster, one per choice that is gone or changed, or per catalogue
     // that could not be read; empty when every choice was found as it was saved.
     std::vector<std::string> notes;
-    bool changed = false;  // the plan now differs from the file
+    std::vector<Message> messages;  // the same notes, for a window in another language
+    bool changed = false;           // the plan now differs from the file
 };
 
 // Looks each catalogue choice of the plan up by name in today's catalogues (Data/Mat.txt,

@@ -21,7 +21,9 @@ constexpr std::size_t flask_values = 2;     // diameter and height in mm
 // exhaust the reader does not.
 constexpr std::size_t deepest_nesting = 64;
 
-const char* const not_a_plan_message = "ce n'est pas un plan de coulée de Gypsomix";
+Message not_a_plan_message() {
+    return core_text("PlanFile", "ce n'est pas un plan de coulée de Gypsomix");
+}
 
 // ---- Writing ----------------------------------------------------------------------------
 
@@ -78,8 +80,8 @@ OrderedJson burnout_json(const std::optional<Burnout>& burnout) {
 
 // ---- Reading ----------------------------------------------------------------------------
 
-[[noreturn]] void refuse(PlanFileFault fault, const std::string& message) {
-    throw PlanFileError(fault, message);
+[[noreturn]] void refuse(PlanFileFault fault, Message message) {
+    throw PlanFileError(fault, std::move(message));
 }
 
 std::string decimal(std::size_t number) {
@@ -107,7 +109,7 @@ std::size_t sequence_start(std::string_view bytes, std::size_t at) {
 // Where a fault lies, as a caster finds it in a text editor: line and column from 1, the column
 // in characters rather than bytes. `position` is the parser's, the 1-based index of the byte it
 // stopped at.
-std::string place(std::string_view bytes, std::size_t position) {
+Message place(std::string_view bytes, std::size_t position) {
     const std::size_t at =
         sequence_start(bytes, std::min(position == 0 ? 0 : position - 1, bytes.size()));
     std::size_t line = 1;
@@ -123,7 +125,8 @@ std::string place(std::string_view bytes, std::size_t position) {
     for (std::size_t i = line_start; i < at; ++i) {
         column += (static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80 ? 1 : 0;
     }
-    return "ligne " + decimal(line) + ", colonne " + decimal(column);
+    return core_text("PlanFile", "ligne %1, colonne %2")
+        .with({value_text(decimal(line)), value_text(decimal(column))});
 }
 
 // The first pass: JSON syntax, UTF-8 and nesting, without building anything. nlohmann's parser
@@ -137,15 +140,16 @@ class SyntaxCheck final : public Json::json_sax_t {
             return;
         }
         if (too_deep_) {
-            refuse(PlanFileFault::not_a_plan, std::string(not_a_plan_message) +
-                                                  " (valeurs imbriquées sur plus de " +
-                                                  decimal(deepest_nesting) + " niveaux)");
+            refuse(PlanFileFault::not_a_plan,
+                   core_text("PlanFile", "%1 (valeurs imbriquées sur plus de %2 niveaux)")
+                       .with({not_a_plan_message(), value_text(decimal(deepest_nesting))}));
         }
         // nlohmann refuses a number beyond the double range (406) as it refuses bad syntax.
         refuse(PlanFileFault::not_json,
-               (error_id_ == 406 ? "un nombre y dépasse les limites d'un nombre réel ("
-                                 : "ce n'est pas du JSON valide (") +
-                   place(bytes_, error_position_) + ")");
+               (error_id_ == 406
+                    ? core_text("PlanFile", "un nombre y dépasse les limites d'un nombre réel (%1)")
+                    : core_text("PlanFile", "ce n'est pas du JSON valide (%1)"))
+                   .with({place(bytes_, error_position_)}));
     }
 
     bool null() override { return true; }
@@ -193,8 +197,9 @@ std::string item(const std::string& path, std::size_t index) {
     return path + "[" + decimal(index + 1) + "]";
 }
 
-[[noreturn]] void wrong_kind(const std::string& path, const std::string& what) {
-    refuse(PlanFileFault::wrong_kind, "« " + path + " » doit " + what);
+[[noreturn]] void wrong_kind(const std::string& path, Message what) {
+    refuse(PlanFileFault::wrong_kind,
+           core_text("PlanFile", "« %1 » doit %2").with({value_text(path), std::move(what)}));
 }
 
 const Json* member(const Json& object, std::string_view key) {
@@ -212,18 +217,17 @@ std::optional<double> whole_number(const Json& value) {
     return std::trunc(number) == number ? std::optional(number) : std::nullopt;
 }
 
-int whole_in(const Json& value, int low, int high, const std::string& path,
-             const std::string& what) {
+int whole_in(const Json& value, int low, int high, const std::string& path, Message what) {
     const std::optional<double> number = whole_number(value);
     if (!number || *number < low || *number > high) {
-        wrong_kind(path, what);
+        wrong_kind(path, std::move(what));
     }
     return static_cast<int>(*number);
 }
 
 std::string text_of(const Json& value, const std::string& path) {
     if (!value.is_string()) {
-        wrong_kind(path, "être un texte");
+        wrong_kind(path, core_text("PlanFile", "être un texte"));
     }
     return value.get<std::string>();
 }
@@ -243,7 +247,7 @@ std::optional<std::string> optional_text(const Json& object, std::string_view ke
         return std::nullopt;
     }
     if (!value->is_string()) {
-        wrong_kind(child(path, key), "être un texte ou null");
+        wrong_kind(child(path, key), core_text("PlanFile", "être un texte ou null"));
     }
     return value->get<std::string>();
 }
@@ -255,7 +259,7 @@ const Json* optional_object(const Json& object, std::string_view key, const std:
         return nullptr;
     }
     if (!value->is_object()) {
-        wrong_kind(child(path, key), "être un objet ou null");
+        wrong_kind(child(path, key), core_text("PlanFile", "être un objet ou null"));
     }
     return value;
 }
@@ -274,7 +278,8 @@ std::optional<CatalogueChoice> read_choice(const Json& object, std::string_view 
         const std::string list_path = child(here, "values");
         if (!list->is_array() || list->size() != values ||
             !std::all_of(list->begin(), list->end(), [](const Json& v) { return v.is_string(); })) {
-            wrong_kind(list_path, "être une liste de " + decimal(values) + " textes");
+            wrong_kind(list_path, core_text("PlanFile", "être une liste de %1 textes")
+                                      .with({value_text(decimal(values))}));
         }
         for (std::size_t i = 0; i < values; ++i) {
             choice.values[i] = (*list)[i].get<std::string>();
@@ -285,7 +290,7 @@ std::optional<CatalogueChoice> read_choice(const Json& object, std::string_view 
 
 DocumentLine read_line(const Json& json, const std::string& path) {
     if (!json.is_object()) {
-        wrong_kind(path, "être un objet");
+        wrong_kind(path, core_text("PlanFile", "être un objet"));
     }
     DocumentLine line;
     line.flask = read_choice(json, "flask", path, flask_values);
@@ -293,13 +298,14 @@ DocumentLine read_line(const Json& json, const std::string& path) {
     read_text(json, "height", path, line.height);
     if (const Json* unit = member(json, "unit")) {
         if (*unit != "mm" && *unit != "in") {
-            wrong_kind(child(path, "unit"), "valoir « mm » ou « in »");
+            wrong_kind(child(path, "unit"), core_text("PlanFile", "valoir « mm » ou « in »"));
         }
         line.unit = *unit == "in" ? LengthUnit::inch : LengthUnit::millimetre;
     }
     if (const Json* count = member(json, "count")) {
         line.count = whole_in(*count, 1, plan_max_count, child(path, "count"),
-                              "être un nombre entier de 1 à " + decimal(plan_max_count));
+                              core_text("PlanFile", "être un nombre entier de 1 à %1")
+                                  .with({value_text(decimal(plan_max_count))}));
     }
     read_text(json, "tree_cm3", path, line.tree_cm3);
     read_text(json, "pattern_g", path, line.pattern_g);
@@ -309,10 +315,12 @@ DocumentLine read_line(const Json& json, const std::string& path) {
 std::vector<DocumentLine> read_lines(const Json& root) {
     const Json* lines = member(root, "lines");
     if (lines == nullptr) {
-        refuse(PlanFileFault::wrong_kind, "il y manque « lines », la liste des cylindres");
+        refuse(PlanFileFault::wrong_kind,
+               core_text("PlanFile", "il y manque « lines », la liste des cylindres"));
     }
     if (!lines->is_array() || lines->empty() || lines->size() > std::size_t(plan_max_lines)) {
-        wrong_kind("lines", "être une liste de 1 à " + decimal(plan_max_lines) + " lignes");
+        wrong_kind("lines", core_text("PlanFile", "être une liste de 1 à %1 lignes")
+                                .with({value_text(decimal(plan_max_lines))}));
     }
     std::vector<DocumentLine> read;
     read.reserve(lines->size());
@@ -340,7 +348,7 @@ Prices read_prices(const Json& root) {
     Prices prices;
     if (const Json* json = member(root, "prices")) {
         if (!json->is_object()) {
-            wrong_kind("prices", "être un objet");
+            wrong_kind("prices", core_text("PlanFile", "être un objet"));
         }
         read_text(*json, "powder_per_kg", "prices", prices.powder_per_kg);
         read_text(*json, "metal_per_g", "prices", prices.metal_per_g);
@@ -358,13 +366,13 @@ std::optional<BurnoutProgramme> read_programme(const Json& burnout) {
     read_text(*json, "name", path, programme.name);
     if (const Json* steps = member(*json, "steps")) {
         if (!steps->is_array()) {
-            wrong_kind(child(path, "steps"), "être une liste");
+            wrong_kind(child(path, "steps"), core_text("PlanFile", "être une liste"));
         }
         for (std::size_t i = 0; i < steps->size(); ++i) {
             const std::string step_path = item(child(path, "steps"), i);
             const Json& step_json = (*steps)[i];
             if (!step_json.is_object()) {
-                wrong_kind(step_path, "être un objet");
+                wrong_kind(step_path, core_text("PlanFile", "être un objet"));
             }
             BurnoutStep step;
             read_text(step_json, "target", step_path, step.target);
@@ -394,17 +402,19 @@ std::optional<Burnout> read_burnout(const Json& root) {
 void check_version(const Json& root) {
     const Json* format = root.is_object() ? member(root, "format") : nullptr;
     if (format == nullptr || *format != plan_file_format) {
-        refuse(PlanFileFault::not_a_plan, not_a_plan_message);
+        refuse(PlanFileFault::not_a_plan, not_a_plan_message());
     }
     const Json* version = member(root, "version");
     const std::optional<double> number = version ? whole_number(*version) : std::nullopt;
     if (!number || *number < 1) {
-        refuse(PlanFileFault::not_a_plan, not_a_plan_message);
+        refuse(PlanFileFault::not_a_plan, not_a_plan_message());
     }
     if (*number > plan_file_version) {
         refuse(PlanFileFault::newer_version,
-               "il a été écrit par une version plus récente de Gypsomix (format " +
-                   general_format(*number, 15, ".") + ") ; mettez Gypsomix à jour pour l'ouvrir");
+               core_text("PlanFile",
+                         "il a été écrit par une version plus récente de Gypsomix (format %1) ; "
+                         "mettez Gypsomix à jour pour l'ouvrir")
+                   .with({value_text(general_format(*number, 15, "."))}));
     }
 }
 
@@ -435,7 +445,7 @@ std::string write_plan_file(const PlanDocument& plan) {
 
 PlanDocument read_plan_file(std::string_view bytes) {
     if (bytes.size() > plan_file_max_bytes) {
-        refuse(PlanFileFault::too_large, "il dépasse 1 Mio");
+        refuse(PlanFileFault::too_large, core_text("PlanFile", "il dépasse 1 Mio"));
     }
     SyntaxCheck(bytes).run();
     const Json root = Json::parse(bytes.begin(), bytes.end());
@@ -445,9 +455,10 @@ PlanDocument read_plan_file(std::string_view bytes) {
     plan.material = read_choice(root, "material", "", material_values);
     read_text(root, "water_percent", "", plan.water_percent);
     if (const Json* margin = member(root, "margin")) {
-        plan.margin = whole_in(*margin, 0, 10, "margin", "valoir 0, 5 ou 10");
+        plan.margin =
+            whole_in(*margin, 0, 10, "margin", core_text("PlanFile", "valoir 0, 5 ou 10"));
         if (plan.margin % 5 != 0) {
-            wrong_kind("margin", "valoir 0, 5 ou 10");
+            wrong_kind("margin", core_text("PlanFile", "valoir 0, 5 ou 10"));
         }
     }
     plan.special_liquid_percent = optional_text(root, "special_liquid_percent", "");

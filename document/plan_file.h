@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "catalogue/message.h"
 #include "document/plan_document.h"
 
 namespace gypsomix {
@@ -27,12 +29,15 @@ enum class PlanFileFault {
 // which the caller names: "ce n'est pas du JSON valide (ligne 3, colonne 7)".
 class PlanFileError : public std::runtime_error {
   public:
-    PlanFileError(PlanFileFault fault, const std::string& message)
-        : std::runtime_error(message), fault_(fault) {}
+    PlanFileError(PlanFileFault fault, Message message)
+        : std::runtime_error(message.french()), fault_(fault), message_(std::move(message)) {}
     PlanFileFault fault() const noexcept { return fault_; }
+    // The clause as a template and its arguments, for a window in another language.
+    const Message& message() const noexcept { return message_; }
 
   private:
     PlanFileFault fault_;
+    Message message_;
 };
 
 // The plan file's bytes: UTF-8 JSON, every key in the documented order, ended by a line feed.

@@ -1,5 +1,6 @@
 #include "ui/mixing_sheet.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QMarginsF>
@@ -28,20 +29,29 @@ const QColor kInk(Qt::black);
 const QColor kLightShade(0xe4, 0xe4, 0xe4);
 const QColor kDarkShade(0xb8, 0xb8, 0xb8);
 
-const QLocale& french() {
-    static const QLocale locale = [] {
-        QLocale fr(QLocale::French, QLocale::France);
-        fr.setNumberOptions(QLocale::OmitGroupSeparator);
-        return fr;
-    }();
+// The texts of this file, for the translators.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MixingSheet)
+};
+
+// The sheet's dates and counts are written in the language of its texts: the desktop's own
+// conventions when it speaks that language, else those of the language's home country.
+QLocale sheetLocale() {
+    // By name: the system's own locale may take its language from LANGUAGE and its month names
+    // from LC_TIME, which would write an English sheet with French months.
+    const QLocale desktop(QLocale().name());
+    QLocale locale(Text::tr("fr_FR"));
+    if (desktop.language() == locale.language()) {
+        locale = desktop;
+    }
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
 
-// "1er mars 2027", "7 décembre 2026": how a date is written by hand in French.
-QString frenchDate(const QDate& date) {
-    const QString monthYear = french().toString(date, QStringLiteral("MMMM yyyy"));
-    return date.day() == 1 ? QStringLiteral("1er ") + monthYear
-                           : french().toString(date.day()) + QLatin1Char(' ') + monthYear;
+// "1er mars 2027", "7 décembre 2026": how a date is written by hand.
+QString handDate(const QDate& date) {
+    return sheetLocale().toString(
+        date, date.day() == 1 ? Text::tr("'1er' MMMM yyyy") : Text::tr("d MMMM yyyy"));
 }
 
 // Places labels centred on their marks along [left, right], pushed apart where they would
@@ -142,9 +152,9 @@ class SheetPainter {
         const QFont date = sheetFont(12);
         const qreal titleHeight = height(title);
         text(QRectF(m_page.left(), top, m_page.width(), titleHeight),
-             Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Fiche de mélange"), title);
+             Qt::AlignLeft | Qt::AlignBottom, Text::tr("Fiche de mélange"), title);
         const QString when =
-            m_sheet.date.isValid() ? frenchDate(m_sheet.date) : QStringLiteral("Date : ……………………");
+            m_sheet.date.isValid() ? handDate(m_sheet.date) : Text::tr("Date : ……………………");
         // Bottoms of the two fonts' boxes differ by their descents; align the baselines.
         const QFontMetricsF titleMetrics(title, m_painter.device());
         const QFontMetricsF dateMetrics(date, m_painter.device());
@@ -155,7 +165,7 @@ class SheetPainter {
         top += titleHeight;
         const QFont origin = sheetFont(9);
         text(QRectF(m_page.left(), top, m_page.width(), height(origin)), Qt::AlignLeft,
-             QStringLiteral("Gypsomix – Plan de coulée"), origin);
+             Text::tr("Gypsomix – Plan de coulée"), origin);
         top += height(origin) + 1.5 * m_mm;
         line({m_page.left(), top}, {m_page.right(), top}, 0.5);
         return top;
@@ -164,7 +174,7 @@ class SheetPainter {
     qreal material(qreal top) {
         const QFont caption = sheetFont(9);
         text(QRectF(m_page.left(), top, m_page.width(), height(caption)), Qt::AlignLeft,
-             QStringLiteral("Revêtement"), caption);
+             Text::tr("Revêtement"), caption);
         top += height(caption);
         const QFont name = sheetFont(15, true);
         const QString elided = QFontMetricsF(name, m_painter.device())
@@ -173,7 +183,7 @@ class SheetPainter {
         top += height(name) + 1.5 * m_mm;
 
         QList<MixingSheet::Value> values = m_sheet.materialValues;
-        values.append({QStringLiteral("Eau pour ce mélange (%)"), m_sheet.mixWater});
+        values.append({Text::tr("Eau pour ce mélange (%)"), m_sheet.mixWater});
         const QFont label = sheetFont(10.5);
         const QFont value = sheetFont(10.5, true);
         const qreal rowHeight = height(label) + 2.5 * m_mm;
@@ -211,7 +221,7 @@ class SheetPainter {
         const qreal cellWidth = box.width() / figures.size();
         const qreal figureHeight = height(figureFont);
         const QFont caption = sheetFont(9);
-        const QString ticked = QStringLiteral("pesé");
+        const QString ticked = Text::tr("pesé");
         const auto figureRoom = [&](const Figure& figure) {
             const qreal tickRoom = figure.weighed ? 12 * m_mm + width(caption, ticked) : 0;
             return cellWidth - 8 * m_mm - tickRoom;
@@ -254,8 +264,8 @@ class SheetPainter {
         const QFont basis = sheetFont(10.5);
         const QFont basisValue = sheetFont(10.5, true);
         const std::array<std::pair<QString, QString>, 2> basisItems = {{
-            {QStringLiteral("Volume à remplir (dm3)"), m_sheet.volume},
-            {QStringLiteral("Marge"), m_sheet.margin},
+            {Text::tr("Volume à remplir (dm3)"), m_sheet.volume},
+            {Text::tr("Marge"), m_sheet.margin},
         }};
         qreal x = box.left() + 4 * m_mm;
         for (const auto& [label, value] : basisItems) {
@@ -271,24 +281,23 @@ class SheetPainter {
         const QFont big = sheetFont(34, true);
         if (!m_sheet.special) {
             y = figureRow(y, box,
-                          {{QStringLiteral("Masse de revêtement (g)"), m_sheet.powder, true},
-                           {QStringLiteral("Masse d'eau (g)"), m_sheet.water, true}},
+                          {{Text::tr("Masse de revêtement (g)"), m_sheet.powder, true},
+                           {Text::tr("Masse d'eau (g)"), m_sheet.water, true}},
                           label, big);
         } else {
             // The liquid is weighed as its two parts; the total is there to check them against.
             y = figureRow(y, box,
-                          {{QStringLiteral("Masse de revêtement (g)"), m_sheet.powder, true},
-                           {QStringLiteral("Liquide total (g)"), m_sheet.water, false}},
+                          {{Text::tr("Masse de revêtement (g)"), m_sheet.powder, true},
+                           {Text::tr("Liquide total (g)"), m_sheet.water, false}},
                           label, big);
             y += 2 * m_mm;
             line({box.left() + 4 * m_mm, y}, {box.right() - 4 * m_mm, y}, 0.2);
             y += 2 * m_mm;
-            y = figureRow(
-                y, box,
-                {{QStringLiteral("dont liquide spécial (g)"), m_sheet.specialLiquid, true},
-                 {QStringLiteral("dont eau (g)"), m_sheet.splitWater, true},
-                 {QStringLiteral("Concentration (%)"), m_sheet.concentration, false}},
-                sheetFont(10.5), sheetFont(20, true));
+            y = figureRow(y, box,
+                          {{Text::tr("dont liquide spécial (g)"), m_sheet.specialLiquid, true},
+                           {Text::tr("dont eau (g)"), m_sheet.splitWater, true},
+                           {Text::tr("Concentration (%)"), m_sheet.concentration, false}},
+                          sheetFont(10.5), sheetFont(20, true));
         }
         y += inset;
         frame(QRectF(box.left(), top, box.width(), y - top), 0.7);
@@ -298,8 +307,7 @@ class SheetPainter {
     qreal timeline(qreal top) {
         const QFont caption = sheetFont(10.5, true);
         text(QRectF(m_page.left(), top, m_page.width(), height(caption)), Qt::AlignLeft,
-             QStringLiteral("Temps de travail, depuis le contact de l'eau et de la poudre"),
-             caption);
+             Text::tr("Temps de travail, depuis le contact de l'eau et de la poudre"), caption);
         top += height(caption) + 1.5 * m_mm;
 
         const auto& schedule = m_sheet.schedule;
@@ -311,8 +319,8 @@ class SheetPainter {
         if (!schedule || end <= 0) {
             const QFont sentence = sheetFont(10.5, false, true);
             text(QRectF(m_page.left(), top, m_page.width(), height(sentence)), Qt::AlignLeft,
-                 QStringLiteral("Les temps de ce revêtement ne permettent pas de tracer la frise "
-                                "du travail."),
+                 Text::tr("Les temps de ce revêtement ne permettent pas de tracer la frise du "
+                          "travail."),
                  sentence);
             return top + height(sentence);
         }
@@ -336,9 +344,9 @@ class SheetPainter {
             bool bold;
         };
         const std::array<Phase, 3> phases = {{
-            {QStringLiteral("Malaxage"), 0, mixing, kLightShade, false},
-            {QStringLiteral("Coulée"), mixing, setting, Qt::white, true},
-            {QStringLiteral("Prise"), setting, end, kDarkShade, false},
+            {Text::tr("Malaxage"), 0, mixing, kLightShade, false},
+            {Text::tr("Coulée"), mixing, setting, Qt::white, true},
+            {Text::tr("Prise"), setting, end, kDarkShade, false},
         }};
 
         // A phase too short for its name gets it above the bar.
@@ -402,7 +410,7 @@ class SheetPainter {
         std::vector<QString> labels;
         for (const Mark& mark : marks) {
             line({at(mark.time), top}, {at(mark.time), tickBottom}, mark.bold ? 0.8 : 0.35);
-            labels.push_back(mark.minutes + QStringLiteral(" min"));
+            labels.push_back(Text::tr("%1 min").arg(mark.minutes));
             centres.push_back(at(mark.time));
             widths.push_back(width(mark.bold ? markBold : markFont, labels.back()));
         }
@@ -422,7 +430,7 @@ class SheetPainter {
     };
 
     QStringList cells(const MixingSheet::Line& line) const {
-        return {line.flask,    french().toString(line.count),
+        return {line.flask,    sheetLocale().toString(line.count),
                 line.diameter, line.height,
                 line.unit,     line.deduction.isEmpty() ? QStringLiteral("–") : line.deduction,
                 line.volume};
@@ -432,18 +440,18 @@ class SheetPainter {
     // smaller type first, then as many lines as fit and a pointer to the plan for the rest.
     void flasks(const QRectF& area) {
         const std::array<Column, 7> columns = {{
-            {QStringLiteral("Cylindre"), Qt::AlignLeft},
-            {QStringLiteral("Nombre"), Qt::AlignRight},
-            {QStringLiteral("Diamètre"), Qt::AlignRight},
-            {QStringLiteral("Hauteur"), Qt::AlignRight},
-            {QStringLiteral("Unité"), Qt::AlignHCenter},
-            {QStringLiteral("Arbre et socle (cm³)"), Qt::AlignRight},
-            {QStringLiteral("Volume (dm3)"), Qt::AlignRight},
+            {Text::tr("Cylindre"), Qt::AlignLeft},
+            {Text::tr("Nombre"), Qt::AlignRight},
+            {Text::tr("Diamètre"), Qt::AlignRight},
+            {Text::tr("Hauteur"), Qt::AlignRight},
+            {Text::tr("Unité"), Qt::AlignHCenter},
+            {Text::tr("Arbre et socle (cm³)"), Qt::AlignRight},
+            {Text::tr("Volume (dm3)"), Qt::AlignRight},
         }};
         const QFont caption = sheetFont(10.5, true);
         const qreal captionHeight = height(caption) + 1 * m_mm;
         text(QRectF(area.left(), area.top(), area.width(), height(caption)), Qt::AlignLeft,
-             QStringLiteral("Cylindres à remplir"), caption);
+             Text::tr("Cylindres à remplir"), caption);
 
         const qreal room = area.height() - captionHeight;
         const qsizetype total = m_sheet.lines.size();
@@ -547,10 +555,9 @@ class SheetPainter {
         line({area.left(), bottom}, {area.right(), bottom}, 0.4);
         if (shown < total) {
             const qsizetype left = total - shown;
-            const QString sentence = left == 1
-                                         ? QStringLiteral("… et 1 autre ligne, voir le plan")
-                                         : QStringLiteral("… et %1 autres lignes, voir le plan")
-                                               .arg(french().toString(left));
+            const QString sentence = left == 1 ? Text::tr("… et 1 autre ligne, voir le plan")
+                                               : Text::tr("… et %1 autres lignes, voir le plan")
+                                                     .arg(sheetLocale().toString(left));
             text(QRectF(area.left() + pad, bottom, area.width() - pad, height(continued) * 1.4),
                  Qt::AlignLeft | Qt::AlignVCenter, sentence, continued);
         }
@@ -558,10 +565,10 @@ class SheetPainter {
 
     void handBoxes(const QRectF& area) {
         const std::array<std::pair<QString, qreal>, 4> boxes = {{
-            {QStringLiteral("Pesé par"), 0.22},
-            {QStringLiteral("Heure du mélange"), 0.19},
-            {QStringLiteral("Heure de coulée"), 0.19},
-            {QStringLiteral("Remarques"), 0.40},
+            {Text::tr("Pesé par"), 0.22},
+            {Text::tr("Heure du mélange"), 0.19},
+            {Text::tr("Heure de coulée"), 0.19},
+            {Text::tr("Remarques"), 0.40},
         }};
         const qreal gap = 3 * m_mm;
         const qreal shared = area.width() - gap * (boxes.size() - 1);
@@ -605,10 +612,10 @@ bool renderMixingSheet(QPagedPaintDevice& device, const MixingSheet& sheet) {
         return false;
     }
     if (auto* writer = dynamic_cast<QPdfWriter*>(&device)) {
-        writer->setTitle(QStringLiteral("Fiche de mélange"));
+        writer->setTitle(Text::tr("Fiche de mélange"));
         writer->setCreator(QStringLiteral("Gypsomix"));
     } else if (auto* printer = dynamic_cast<QPrinter*>(&device)) {
-        printer->setDocName(QStringLiteral("Fiche de mélange"));
+        printer->setDocName(Text::tr("Fiche de mélange"));
     }
     QPainter painter;
     if (!painter.begin(&device)) {

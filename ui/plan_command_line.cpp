@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 #include <string_view>
@@ -12,15 +13,21 @@
 #include "ui/plan_main_window.h"
 #include "ui/plan_sheet.h"
 #include "ui/plan_window.h"
+#include "ui/run_time_report.h"
 
 namespace {
+
+// The texts of this file, for the translators.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PlanCommandLine)
+};
 
 // Exit statuses of the command line, as the manual page gives them.
 constexpr int kSheetFailed = 1;  // the plan was read, but its sheet cannot be made or written
 constexpr int kUnreadable = 2;   // the plan file cannot be read, or the command line is wrong
 
 void say(const QString& message) {
-    QTextStream(stderr) << QStringLiteral("gypsomix-plan : %1\n").arg(message);
+    QTextStream(stderr) << Text::tr("gypsomix-plan : %1\n").arg(message);
 }
 
 int fail(int status, const QString& message) {
@@ -37,20 +44,20 @@ int writeSheet(const QString& planPath, const QString& pdfPath) {
     }
     auto plan = std::get<gypsomix::PlanDocument>(std::move(read));
     const auto format = regionalNumberFormat();
-    for (const auto& note : gypsomix::match_catalogues(plan, format).notes) {
-        say(QString::fromStdString(note));
+    for (const auto& note : gypsomix::match_catalogues(plan, format).messages) {
+        say(translatedText(note));
     }
     const auto figures = gypsomix::plan_figures(plan, format);
-    const QString cannot = QStringLiteral("la fiche du plan « %1 » ne peut pas être faite : %2")
+    const QString cannot = Text::tr("la fiche du plan « %1 » ne peut pas être faite : %2")
                                .arg(QDir::toNativeSeparators(planPath));
     if (!figures.has_material) {
-        return fail(kSheetFailed, cannot.arg(QStringLiteral("aucun revêtement n'est choisi.")));
+        return fail(kSheetFailed, cannot.arg(Text::tr("aucun revêtement n'est choisi.")));
     }
     if (figures.error) {
-        return fail(kSheetFailed, cannot.arg(QString::fromStdString(figures.error->what())));
+        return fail(kSheetFailed, cannot.arg(translatedText(figures.error->message())));
     }
     if (!writeMixingSheet(pdfPath, mixingSheetOf(plan, figures, QDate::currentDate()))) {
-        return fail(kSheetFailed, QStringLiteral("la fiche n'a pas pu être écrite dans « %1 ».")
+        return fail(kSheetFailed, Text::tr("la fiche n'a pas pu être écrite dans « %1 ».")
                                       .arg(QDir::toNativeSeparators(pdfPath)));
     }
     return 0;
@@ -75,24 +82,25 @@ bool planShowsNoWindow(int argc, char* argv[]) {
 
 int runPlan(QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Gypsomix – Plan de coulée : les masses de revêtement et d'eau de plusieurs cylindres."));
+    parser.setApplicationDescription(
+        Text::tr("Gypsomix – Plan de coulée : les masses de revêtement et d'eau de plusieurs "
+                 "cylindres."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QStringLiteral("Écrit la fiche de mélange du plan dans <fiche.pdf> "
-                       "et quitte, sans ouvrir de fenêtre."),
-        QStringLiteral("fiche.pdf"));
+        Text::tr("Écrit la fiche de mélange du plan dans <fiche.pdf> et quitte, sans ouvrir de "
+                 "fenêtre."),
+        Text::tr("fiche.pdf"));
     parser.addOption(pdf);
     const QCommandLineOption exportJournal(
         QStringLiteral("export-journal"),
-        QStringLiteral("Écrit le journal des coulées en CSV dans <journal.csv> et quitte, sans "
-                       "ouvrir de fenêtre."),
-        QStringLiteral("journal.csv"));
+        Text::tr("Écrit le journal des coulées en CSV dans <journal.csv> et quitte, sans ouvrir de "
+                 "fenêtre."),
+        Text::tr("journal.csv"));
     parser.addOption(exportJournal);
     parser.addPositionalArgument(QStringLiteral("plan"),
-                                 QStringLiteral("Le plan de coulée à ouvrir (.gypsoplan)."),
+                                 Text::tr("Le plan de coulée à ouvrir (.gypsoplan)."),
                                  QStringLiteral("[plan]"));
     if (!parser.parse(app.arguments())) {
         return fail(kUnreadable, parser.errorText());
@@ -105,7 +113,7 @@ int runPlan(QApplication& app) {
     }
     const QStringList plans = parser.positionalArguments();
     if (plans.size() > 1) {
-        return fail(kUnreadable, QStringLiteral("un seul plan à la fois."));
+        return fail(kUnreadable, Text::tr("un seul plan à la fois."));
     }
     if (parser.isSet(exportJournal)) {
         Journal journal(
@@ -121,7 +129,7 @@ int runPlan(QApplication& app) {
     }
     if (parser.isSet(pdf)) {
         if (plans.isEmpty()) {
-            return fail(kUnreadable, QStringLiteral("--pdf demande le plan dont écrire la fiche."));
+            return fail(kUnreadable, Text::tr("--pdf demande le plan dont écrire la fiche."));
         }
         return writeSheet(plans.first(), parser.value(pdf));
     }

@@ -131,8 +131,18 @@ void PlanEditor::addLine() {
     if (plan().lines.size() >= std::size_t(gypsomix::plan_max_lines)) {
         return;
     }
+    gypsomix::DocumentLine line;
+    line.unit = m_newLineUnit;
     push(new AddLineCommand(this, tr("Ajouter une ligne"),
-                            edited(plan(), [](Plan& p) { p.lines.emplace_back(); })));
+                            edited(plan(), [&line](Plan& p) { p.lines.push_back(line); })));
+}
+
+PlanEditor::Plan PlanEditor::newPlan() const {
+    Plan plan;
+    for (auto& line : plan.lines) {
+        line.unit = m_newLineUnit;
+    }
+    return plan;
 }
 
 void PlanEditor::duplicateLine(int line) {

@@ -58,6 +58,10 @@ class PlanEditor : public QObject {
     void type(Field field, int line, const QString& text, const Edit& edit);
     void choose(const QString& text, const Edit& edit);
     void addLine();
+    // The unit a new line starts in, and a new plan's first line.
+    void setNewLineUnit(gypsomix::LengthUnit unit) { m_newLineUnit = unit; }
+    gypsomix::LengthUnit newLineUnit() const { return m_newLineUnit; }
+    Plan newPlan() const;
     void duplicateLine(int line);
     void removeLine(int line);
 
@@ -76,6 +80,7 @@ class PlanEditor : public QObject {
     std::shared_ptr<const Plan> m_plan;
     QUndoStack m_stack;
     bool m_unsavedOnOpen = false;
+    gypsomix::LengthUnit m_newLineUnit = gypsomix::LengthUnit::millimetre;
     bool m_modified = false;
     void updateModified();
 };

@@ -1,23 +1,26 @@
 #include "ui/plan_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include "document/plan_file.h"
+#include "ui/run_time_report.h"
 
 namespace {
 
 QString refused(const QString& path, const QString& why) {
-    return QStringLiteral("Le plan « %1 » n'a pas pu être ouvert : %2.")
+    return QCoreApplication::translate("PlanFiles", "Le plan « %1 » n'a pas pu être ouvert : %2.")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
 }  // namespace
 
 QString planFileFilter() {
-    return QStringLiteral("Plans de coulée (*.%1)").arg(QLatin1String(kPlanSuffix));
+    return QCoreApplication::translate("PlanFiles", "Plans de coulée (*.%1)")
+        .arg(QLatin1String(kPlanSuffix));
 }
 
 std::variant<gypsomix::PlanDocument, QString> readPlanFile(const QString& path) {
@@ -34,7 +37,7 @@ std::variant<gypsomix::PlanDocument, QString> readPlanFile(const QString& path) 
         return gypsomix::read_plan_file(
             std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const gypsomix::PlanFileError& error) {
-        return refused(path, QString::fromStdString(error.what()));
+        return refused(path, translatedText(error.message()));
     }
 }
 
@@ -43,12 +46,14 @@ QString writePlanFile(const QString& path, const gypsomix::PlanDocument& plan) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit()) {
-        return QStringLiteral("Le plan n'a pas pu être enregistré dans « %1 » : %2.")
+        return QCoreApplication::translate("PlanFiles",
+                                           "Le plan n'a pas pu être enregistré dans « %1 » : %2.")
             .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     return {};
 }
 
 QString planDisplayName(const QString& path) {
-    return path.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(path).fileName();
+    return path.isEmpty() ? QCoreApplication::translate("PlanFiles", "Sans titre")
+                          : QFileInfo(path).fileName();
 }

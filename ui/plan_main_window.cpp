@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,12 +31,35 @@
 #include "ui/pictures.h"
 #include "ui/plan_files.h"
 #include "ui/plan_window.h"
+#include "ui/run_time_report.h"
 
 namespace {
 
 constexpr int kRecentKept = 8;
 const QString kRecentKey = QStringLiteral("recentPlans");
-const QString kProgramTitle = QStringLiteral("Gypsomix – Plan de coulée");
+const QString kFlaskUnitKey = QStringLiteral("flaskUnit");
+
+// The unit the caster last picked for a flask; until then, inches where flasks are sold in
+// inches (the United States), millimetres elsewhere.
+gypsomix::LengthUnit startingFlaskUnit(const QSettings& settings) {
+    const QString picked = settings.value(kFlaskUnitKey).toString();
+    if (picked == QLatin1String("in") || picked == QLatin1String("mm")) {
+        return picked == QLatin1String("in") ? gypsomix::LengthUnit::inch
+                                             : gypsomix::LengthUnit::millimetre;
+    }
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem
+               ? gypsomix::LengthUnit::inch
+               : gypsomix::LengthUnit::millimetre;
+}
+
+// The catalogues are read from the folder the program was started in.
+QString catalogueFolder() {
+    return QDir::current().absoluteFilePath(QStringLiteral("Data"));
+}
+
+QString programTitle() {
+    return PlanMainWindow::tr("Gypsomix – Plan de coulée");
+}
 
 }  // namespace
 
@@ -78,8 +102,8 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
     auto* dismiss = new QToolButton(m_noticeBar);
     dismiss->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     dismiss->setAutoRaise(true);
-    dismiss->setToolTip(QStringLiteral("Fermer ce message"));
-    dismiss->setAccessibleName(QStringLiteral("Fermer ce message"));
+    dismiss->setToolTip(tr("Fermer ce message"));
+    dismiss->setAccessibleName(tr("Fermer ce message"));
     connect(dismiss, &QToolButton::clicked, this, [this] { showNotice(QString()); });
     bar->addWidget(icon, 0, Qt::AlignTop);
     bar->addWidget(m_notice, 1);
@@ -98,16 +122,26 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
         pages = m_tabs;
     }
     m_view = new PlanWindow(m_editor, pages);
-    m_tabs->addTab(m_view, QStringLiteral("Plan"));
+    m_tabs->addTab(m_view, tr("Plan"));
     m_metal = new MetalPanel(m_editor, m_settings, pages);
-    m_tabs->addTab(m_metal, QStringLiteral("Métal"));
+    m_tabs->addTab(m_metal, tr("Métal"));
     m_oven = new OvenPanel(m_editor, m_settings, pages);
-    m_tabs->addTab(m_oven, QStringLiteral("Cuisson"));
+    m_tabs->addTab(m_oven, tr("Cuisson"));
     layout->addWidget(m_noticeBar);
     layout->addWidget(m_tabs, 1);
     setCentralWidget(central);
 
     createMenus();
+    m_editor.setNewLineUnit(startingFlaskUnit(m_settings));
+    if (m_editor.newLineUnit() != gypsomix::LengthUnit::millimetre) {
+        m_editor.replace(m_editor.newPlan());
+    }
+    connect(m_view, &PlanWindow::flaskUnitChosen, this, [this](gypsomix::LengthUnit unit) {
+        m_editor.setNewLineUnit(unit);
+        m_settings.setValue(kFlaskUnitKey, unit == gypsomix::LengthUnit::inch
+                                               ? QStringLiteral("in")
+                                               : QStringLiteral("mm"));
+    });
     connect(&m_editor, &PlanEditor::modifiedChanged, this, &PlanMainWindow::updateTitle);
     updateTitle();
     resize(sizeHint().expandedTo(minimumSizeHint()));
@@ -116,71 +150,68 @@ PlanMainWindow::PlanMainWindow(const PlanPlaces& places, QWidget* parent)
 PlanMainWindow::~PlanMainWindow() = default;
 
 void PlanMainWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    file->addAction(QStringLiteral("&Nouveau"), QKeySequence::New, this, &PlanMainWindow::newPlan);
-    file->addAction(QStringLiteral("&Ouvrir…"), QKeySequence::Open, this, &PlanMainWindow::open);
-    m_recentMenu = file->addMenu(QStringLiteral("Plans &récents"));
+    QMenu* file = menuBar()->addMenu(tr("&Fichier"));
+    file->addAction(tr("&Nouveau"), QKeySequence::New, this, &PlanMainWindow::newPlan);
+    file->addAction(tr("&Ouvrir…"), QKeySequence::Open, this, &PlanMainWindow::open);
+    m_recentMenu = file->addMenu(tr("Plans &récents"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &PlanMainWindow::fillRecentMenu);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this,
-                    &PlanMainWindow::save);
-    file->addAction(QStringLiteral("Enregistrer &sous…"), QKeySequence::SaveAs, this,
-                    &PlanMainWindow::saveAs);
+    file->addAction(tr("&Enregistrer"), QKeySequence::Save, this, &PlanMainWindow::save);
+    file->addAction(tr("Enregistrer &sous…"), QKeySequence::SaveAs, this, &PlanMainWindow::saveAs);
     file->addSeparator();
-    QAction* print = file->addAction(QStringLiteral("&Imprimer la fiche…"), QKeySequence::Print,
-                                     m_view, &PlanWindow::printSheet);
-    QAction* pdf = file->addAction(QStringLiteral("Enregistrer la fiche en &PDF…"), m_view,
-                                   &PlanWindow::saveSheet);
+    QAction* print = file->addAction(tr("&Imprimer la fiche…"), QKeySequence::Print, m_view,
+                                     &PlanWindow::printSheet);
+    QAction* pdf =
+        file->addAction(tr("Enregistrer la fiche en &PDF…"), m_view, &PlanWindow::saveSheet);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(tr("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Éditio&n"));
-    QAction* undo = m_editor.undoStack()->createUndoAction(this, QStringLiteral("Annuler"));
+    QMenu* edit = menuBar()->addMenu(tr("Éditio&n"));
+    QAction* undo = m_editor.undoStack()->createUndoAction(this, tr("Annuler"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_editor.undoStack()->createRedoAction(this, QStringLiteral("Rétablir"));
+    QAction* redo = m_editor.undoStack()->createRedoAction(this, tr("Rétablir"));
     redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    edit->addAction(QStringLiteral("Ajouter une ligne"), m_view, &PlanWindow::addFlaskLine);
-    edit->addAction(QStringLiteral("Dupliquer la ligne"), m_view, &PlanWindow::duplicateFlaskLine);
+    edit->addAction(tr("Ajouter une ligne"), m_view, &PlanWindow::addFlaskLine);
+    edit->addAction(tr("Dupliquer la ligne"), m_view, &PlanWindow::duplicateFlaskLine);
     QAction* remove =
-        edit->addAction(QStringLiteral("Supprimer la ligne"), m_view, &PlanWindow::removeFlaskLine);
+        edit->addAction(tr("Supprimer la ligne"), m_view, &PlanWindow::removeFlaskLine);
 
-    QMenu* catalogues = menuBar()->addMenu(QStringLiteral("&Catalogues"));
-    const QString kinds[] = {QStringLiteral("&Revêtements…"), QStringLiteral("C&ylindres…"),
-                             QStringLiteral("&Métaux…"), QStringLiteral("&Programmes de cuisson…")};
+    QMenu* catalogues = menuBar()->addMenu(tr("&Catalogues"));
+    const QString kinds[] = {tr("&Revêtements…"), tr("C&ylindres…"), tr("&Métaux…"),
+                             tr("&Programmes de cuisson…")};
     for (int kind = 0; kind < int(std::size(kinds)); ++kind) {
         catalogues->addAction(kinds[kind], this, [this, kind] { editCatalogue(kind); });
     }
 
-    QMenu* journal = menuBar()->addMenu(QStringLiteral("&Journal"));
-    QAction* record = journal->addAction(QStringLiteral("&Consigner la coulée"), this,
-                                         &PlanMainWindow::recordCast);
-    journal->addAction(QStringLiteral("&Journal des coulées"), this, &PlanMainWindow::showJournal);
+    QMenu* journal = menuBar()->addMenu(tr("&Journal"));
+    QAction* record =
+        journal->addAction(tr("&Consigner la coulée"), this, &PlanMainWindow::recordCast);
+    journal->addAction(tr("&Journal des coulées"), this, &PlanMainWindow::showJournal);
     connect(m_view, &PlanWindow::recordRequested, this, &PlanMainWindow::recordCast);
     // Water has met powder: the cast is offered to the journal, one click away, no dialog.
     connect(m_view, &PlanWindow::timerStarted, this, [this] {
         if (m_journal.state() == Journal::State::writable) {
-            showNotice(
-                QStringLiteral("Minuterie démarrée : consigner cette coulée dans le journal ?"),
-                QStringLiteral("Consigner la coulée"), [this] { recordCast(); });
+            showNotice(tr("Minuterie démarrée : consigner cette coulée dans le journal ?"),
+                       tr("Consigner la coulée"), [this] { recordCast(); });
         }
     });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Ai&de"));
-    help->addAction(QStringLiteral("Ouvrir le dossier des &catalogues"), this, [] {
-        // The catalogues are read from the folder the program was started in.
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Data"))));
-    });
-    help->addAction(QStringLiteral("À &propos"), this, [this] {
+    QMenu* help = menuBar()->addMenu(tr("Ai&de"));
+    help->addAction(tr("&Dossier des catalogues"), this,
+                    [] { QDesktopServices::openUrl(QUrl::fromLocalFile(catalogueFolder())); });
+    help->addAction(tr("À &propos de Gypsomix – Plan de coulée"), this, [this] {
         QMessageBox::about(
-            this, QStringLiteral("À propos"),
-            QStringLiteral("<b>%1</b><p>Version %2</p><p>Les masses de revêtement "
-                           "et d'eau de plusieurs cylindres coulés d'un même bol.</p>")
-                .arg(kProgramTitle, QApplication::applicationVersion()));
+            this, tr("À propos de Gypsomix – Plan de coulée"),
+            tr("<b>%1</b><p>Version %2</p><p>Les masses de revêtement et d'eau de plusieurs "
+               "cylindres coulés d'un même bol.</p><p>Logiciel libre sous licence MIT.</p>"
+               "<p>Catalogues lus dans le dossier %3</p>")
+                .arg(programTitle(), QApplication::applicationVersion(),
+                     QDir::toNativeSeparators(catalogueFolder()).toHtmlEscaped()));
     });
+    help->addAction(tr("À propos de &Qt"), qApp, &QApplication::aboutQt);
 
     // What needs the masses, or a second line, is offered only when there is one.
     const auto follow = [this, print, pdf, remove, record] {
@@ -207,9 +238,9 @@ void PlanMainWindow::start() {
     }
     if (auto recovered = m_autosave.takeRecovered()) {
         auto match = gypsomix::match_catalogues(recovered->plan, regionalNumberFormat());
-        QStringList notes = {QStringLiteral("Plan rétabli après une fermeture inattendue.")};
-        for (const auto& note : match.notes) {
-            notes << QString::fromStdString(note);
+        QStringList notes = {tr("Plan rétabli après une fermeture inattendue.")};
+        for (const auto& note : match.messages) {
+            notes << translatedText(note);
         }
         takeOpened(std::move(recovered->plan), recovered->filePath,
                    recovered->modified || match.changed, notes);
@@ -226,14 +257,14 @@ void PlanMainWindow::takeOpened(gypsomix::PlanDocument plan, const QString& path
 bool PlanMainWindow::openFile(const QString& path) {
     auto read = readPlanFile(path);
     if (const auto* why = std::get_if<QString>(&read)) {
-        QMessageBox::warning(this, kProgramTitle, *why);
+        QMessageBox::warning(this, programTitle(), *why);
         return false;
     }
     auto plan = std::get<gypsomix::PlanDocument>(std::move(read));
     const auto match = gypsomix::match_catalogues(plan, regionalNumberFormat());
     QStringList notes;
-    for (const auto& note : match.notes) {
-        notes << QString::fromStdString(note);
+    for (const auto& note : match.messages) {
+        notes << translatedText(note);
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
     takeOpened(std::move(plan), absolute, match.changed, notes);
@@ -245,15 +276,15 @@ bool PlanMainWindow::maybeSave() {
     if (!m_editor.isModified()) {
         return true;
     }
-    QMessageBox box(QMessageBox::Warning, kProgramTitle,
-                    QStringLiteral("Enregistrer les modifications du plan «\u00A0%1\u00A0»\u00A0?")
+    QMessageBox box(QMessageBox::Warning, programTitle(),
+                    tr("Enregistrer les modifications du plan «\u00A0%1\u00A0»\u00A0?")
                         .arg(planDisplayName(m_filePath)),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("saveQuestion"));
-    box.setInformativeText(QStringLiteral("Sinon, elles seront perdues."));
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setInformativeText(tr("Sinon, elles seront perdues."));
+    box.button(QMessageBox::Save)->setText(tr("Enregistrer"));
+    box.button(QMessageBox::Discard)->setText(tr("Ne pas enregistrer"));
+    box.button(QMessageBox::Cancel)->setText(tr("Annuler"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -277,8 +308,8 @@ bool PlanMainWindow::saveAs() {
     const QString suggested =
         QDir(folder).filePath(QFileInfo(planDisplayName(m_filePath)).completeBaseName() +
                               QLatin1Char('.') + QLatin1String(kPlanSuffix));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le plan"),
-                                                suggested, planFileFilter());
+    QString path =
+        QFileDialog::getSaveFileName(this, tr("Enregistrer le plan"), suggested, planFileFilter());
     if (path.isEmpty()) {
         return false;
     }
@@ -291,7 +322,7 @@ bool PlanMainWindow::saveAs() {
 bool PlanMainWindow::saveTo(const QString& path) {
     const QString failure = writePlanFile(path, m_editor.plan());
     if (!failure.isEmpty()) {
-        QMessageBox::warning(this, kProgramTitle, failure);
+        QMessageBox::warning(this, programTitle(), failure);
         return false;
     }
     m_editor.markSaved();
@@ -303,7 +334,7 @@ bool PlanMainWindow::saveTo(const QString& path) {
 
 void PlanMainWindow::newPlan() {
     if (maybeSave()) {
-        takeOpened(gypsomix::PlanDocument(), QString(), false, {});
+        takeOpened(m_editor.newPlan(), QString(), false, {});
     }
 }
 
@@ -314,8 +345,8 @@ void PlanMainWindow::open() {
     const QString folder = m_filePath.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : QFileInfo(m_filePath).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un plan"),
-                                                      folder, planFileFilter());
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Ouvrir un plan"), folder, planFileFilter());
     if (!path.isEmpty()) {
         openFile(path);
     }
@@ -328,7 +359,8 @@ void PlanMainWindow::setFilePath(const QString& path) {
 }
 
 void PlanMainWindow::updateTitle() {
-    setWindowTitle(QStringLiteral("%1[*] – %2").arg(planDisplayName(m_filePath), kProgramTitle));
+    setWindowTitle(
+        tr("%1[*] – %2", "file name, program").arg(planDisplayName(m_filePath), programTitle()));
     setWindowModified(m_editor.isModified());
 }
 
@@ -366,11 +398,11 @@ void PlanMainWindow::fillRecentMenu() {
         action->setStatusTip(QDir::toNativeSeparators(path));
     }
     if (recent.isEmpty()) {
-        m_recentMenu->addAction(QStringLiteral("Aucun plan récent"))->setEnabled(false);
+        m_recentMenu->addAction(tr("Aucun plan récent"))->setEnabled(false);
         return;
     }
     m_recentMenu->addSeparator();
-    m_recentMenu->addAction(QStringLiteral("&Effacer la liste"), this,
+    m_recentMenu->addAction(tr("&Effacer la liste"), this,
                             [this] { m_settings.remove(kRecentKey); });
 }
 
@@ -423,8 +455,8 @@ void PlanMainWindow::showJournal() {
                     auto plan = opened;
                     QStringList notes;
                     for (const auto& note :
-                         gypsomix::match_catalogues(plan, regionalNumberFormat()).notes) {
-                        notes << QString::fromStdString(note);
+                         gypsomix::match_catalogues(plan, regionalNumberFormat()).messages) {
+                        notes << translatedText(note);
                     }
                     takeOpened(std::move(plan), QString(), true, notes);
                     raise();

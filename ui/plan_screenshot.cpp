@@ -22,11 +22,15 @@
 
 namespace {
 
-// The line's fields in the order of the columns, found by their description.
+// The columns of a flask line.
+enum Column { kFlask, kDiameter, kHeight, kUnit, kCount, kTree };
+
+// The line's fields in the order of the columns, found by their description (« Ligne 2 »,
+// "Line 2", « Cylindre, ligne 2 »), in either language.
 QList<QWidget*> lineFields(PlanWindow& window, int line) {
     QList<QWidget*> fields;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->accessibleDescription().endsWith(QStringLiteral("igne %1").arg(line + 1)) &&
+        if (widget->accessibleDescription().endsWith(QStringLiteral("ne %1").arg(line + 1)) &&
             !widget->accessibleName().isEmpty()) {
             fields << widget;
         }
@@ -35,13 +39,8 @@ QList<QWidget*> lineFields(PlanWindow& window, int line) {
 }
 
 template <typename T>
-T* field(PlanWindow& window, int line, const QString& name) {
-    for (QWidget* widget : lineFields(window, line)) {
-        if (widget->accessibleName() == name) {
-            return qobject_cast<T*>(widget);
-        }
-    }
-    return nullptr;
+T* field(PlanWindow& window, int line, Column column) {
+    return qobject_cast<T*>(lineFields(window, line).value(column));
 }
 
 // As typed: the window turns only what the caster does into edits of the plan.
@@ -56,7 +55,7 @@ void choose(QComboBox* list, int row) {
 }
 
 void chooseFlask(PlanWindow& window, int line, int row) {
-    auto* flask = field<QComboBox>(window, line, QStringLiteral("Cylindre"));
+    auto* flask = field<QComboBox>(window, line, kFlask);
     flask->setCurrentIndex(row);
     emit flask->activated(row);
 }
@@ -83,15 +82,14 @@ int main(int argc, char* argv[]) {
     PlanWindow& window = main.planWindow();
     if (!args.contains(QStringLiteral("empty"))) {
         choose(window.findChild<QComboBox*>(QStringLiteral("materialList")), 0);
-        type(field<QLineEdit>(window, 0, QStringLiteral("Diamètre")), QStringLiteral("2 1/2"));
-        type(field<QLineEdit>(window, 0, QStringLiteral("Hauteur")), QStringLiteral("3"));
-        choose(field<QComboBox>(window, 0, QStringLiteral("Unité")), 1);
-        field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(3);
-        type(field<QLineEdit>(window, 0, QStringLiteral("Arbre et socle (cm³)")),
-             QStringLiteral("12"));
+        type(field<QLineEdit>(window, 0, kDiameter), QStringLiteral("2 1/2"));
+        type(field<QLineEdit>(window, 0, kHeight), QStringLiteral("3"));
+        choose(field<QComboBox>(window, 0, kUnit), 1);
+        field<QSpinBox>(window, 0, kCount)->setValue(3);
+        type(field<QLineEdit>(window, 0, kTree), QStringLiteral("12"));
         window.addFlaskLine();
         chooseFlask(window, 1, 6);  // Ø 76,2 × 101,6 mm
-        field<QSpinBox>(window, 1, QStringLiteral("Nombre"))->setValue(2);
+        field<QSpinBox>(window, 1, kCount)->setValue(2);
         window.addFlaskLine();
         chooseFlask(window, 2, 12);  // Ø 100 × 100 mm
         if (args.contains(QStringLiteral("special"))) {
@@ -102,8 +100,7 @@ int main(int argc, char* argv[]) {
                  QStringLiteral("25"));
         }
         if (args.contains(QStringLiteral("fault"))) {
-            type(field<QLineEdit>(window, 1, QStringLiteral("Arbre et socle (cm³)")),
-                 QStringLiteral("900"));
+            type(field<QLineEdit>(window, 1, kTree), QStringLiteral("900"));
         }
     }
     for (const QString& arg : args) {
@@ -127,7 +124,7 @@ int main(int argc, char* argv[]) {
     for (const QString& arg : args) {
         if (arg.startsWith(QStringLiteral("question="))) {
             // A change not saved yet, then the question that closing it asks.
-            field<QSpinBox>(window, 0, QStringLiteral("Nombre"))->setValue(4);
+            field<QSpinBox>(window, 0, kCount)->setValue(4);
             bool saved = false;
             QTimer::singleShot(0, [&] {
                 auto* box = main.findChild<QMessageBox*>(QStringLiteral("saveQuestion"));

@@ -1,5 +1,6 @@
 #include "ui/plan_sheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -22,19 +23,24 @@ QString text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The texts of this file, for the translators.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MixingSheet)
+};
+
 }  // namespace
 
 MixingSheet mixingSheetOf(const gypsomix::PlanDocument& plan, const gypsomix::PlanFigures& figures,
                           const QDate& date) {
     // The material's values as the main window labels them, in catalogue order.
     static const char* const kLabels[] = {
-        "Eau utilisée (%)",
-        "Temps de malaxage (min)",
-        "Temps de gel (min)",
-        "Temps utile de coulabilité (min)",
-        "Densité du revêtement liquide",
-        "Expansion de prise à 1 heure",
-        "Expansion de prise à 2 heures",
+        QT_TRANSLATE_NOOP("MixingSheet", "Eau utilisée (%)"),
+        QT_TRANSLATE_NOOP("MixingSheet", "Temps de malaxage (min)"),
+        QT_TRANSLATE_NOOP("MixingSheet", "Temps de gel (min)"),
+        QT_TRANSLATE_NOOP("MixingSheet", "Temps utile de coulabilité (min)"),
+        QT_TRANSLATE_NOOP("MixingSheet", "Densité du revêtement liquide"),
+        QT_TRANSLATE_NOOP("MixingSheet", "Expansion de prise à 1 heure"),
+        QT_TRANSLATE_NOOP("MixingSheet", "Expansion de prise à 2 heures"),
     };
     MixingSheet sheet;
     sheet.date = date;
@@ -46,22 +52,22 @@ MixingSheet mixingSheetOf(const gypsomix::PlanDocument& plan, const gypsomix::Pl
         }
     }
     for (int i = 0; i < values.size() && i < int(std::size(kLabels)); ++i) {
-        sheet.materialValues.push_back({QString::fromUtf8(kLabels[i]), values.at(i)});
+        sheet.materialValues.push_back({Text::tr(kLabels[i]), values.at(i)});
     }
     sheet.mixWater = plan.material ? regional(plan.water_percent) : QString();
     const auto& volumes = figures.result.flask_volumes;
     for (std::size_t i = 0; i < plan.lines.size(); ++i) {
         const auto& line = plan.lines[i];
         sheet.lines.push_back(
-            {line.flask ? text(line.flask->name) : QStringLiteral("Autre"), line.count,
+            {line.flask ? text(line.flask->name) : Text::tr("Autre"), line.count,
              regional(line.diameter), regional(line.height),
-             line.unit == gypsomix::LengthUnit::inch ? QStringLiteral("po") : QStringLiteral("mm"),
+             line.unit == gypsomix::LengthUnit::inch ? Text::tr("po") : Text::tr("mm"),
              regional(line.tree_cm3), i < volumes.size() ? text(volumes[i]) : QString()});
     }
     sheet.volume = text(figures.result.volume);
     sheet.margin = plan.margin == 10  ? QStringLiteral("+10%")
                    : plan.margin == 5 ? QStringLiteral("+ 5%")
-                                      : QStringLiteral("Brut");
+                                      : Text::tr("Brut");
     sheet.powder = text(figures.result.masses.powder);
     sheet.water = text(figures.result.masses.water);
     sheet.special = plan.special_liquid_percent.has_value();
@@ -95,8 +101,8 @@ bool writeMixingSheet(const QString& path, const MixingSheet& sheet) {
     }
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Fiche de mélange"));
-        writer.setCreator(QStringLiteral("Gypsomix – Plan de coulée"));
+        writer.setTitle(Text::tr("Fiche de mélange"));
+        writer.setCreator(Text::tr("Gypsomix – Plan de coulée"));
         if (!renderMixingSheet(writer, sheet)) {
             file.cancelWriting();
             return false;
@@ -108,25 +114,24 @@ bool writeMixingSheet(const QString& path, const MixingSheet& sheet) {
 void printMixingSheet(QWidget* parent, const MixingSheet& sheet) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Fiche de mélange"));
+    printer.setDocName(Text::tr("Fiche de mélange"));
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Imprimer la fiche de mélange"));
+    dialog.setWindowTitle(Text::tr("Imprimer la fiche de mélange"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     if (!renderMixingSheet(printer, sheet)) {
         QMessageBox::warning(parent, QStringLiteral("Gypsomix"),
-                             QStringLiteral("La fiche de mélange n'a pas pu être imprimée."));
+                             Text::tr("La fiche de mélange n'a pas pu être imprimée."));
     }
 }
 
 void saveMixingSheet(QWidget* parent, const MixingSheet& sheet) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QDir(folder).filePath(
-        QStringLiteral("Fiche de mélange %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
-    QString path =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer la fiche de mélange"),
-                                     suggested, QStringLiteral("Document PDF (*.pdf)"));
+        Text::tr("Fiche de mélange %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+    QString path = QFileDialog::getSaveFileName(parent, Text::tr("Enregistrer la fiche de mélange"),
+                                                suggested, Text::tr("Document PDF (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
@@ -134,9 +139,8 @@ void saveMixingSheet(QWidget* parent, const MixingSheet& sheet) {
         path += QStringLiteral(".pdf");
     }
     if (!writeMixingSheet(path, sheet)) {
-        QMessageBox::warning(
-            parent, QStringLiteral("Gypsomix"),
-            QStringLiteral("La fiche de mélange n'a pas pu être écrite dans « %1 ».")
-                .arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(parent, QStringLiteral("Gypsomix"),
+                             Text::tr("La fiche de mélange n'a pas pu être écrite dans « %1 ».")
+                                 .arg(QDir::toNativeSeparators(path)));
     }
 }

@@ -128,10 +128,9 @@ PlanWindow::PlanWindow(PlanEditor& editor, QWidget* parent)
         }
     });
     // The cast goes into the journal from beside the timer, where the caster is when mixing.
-    auto* record = new QPushButton(QStringLiteral("Consi&gner la coulée"), this);
+    auto* record = new QPushButton(tr("Consi&gner la coulée"), this);
     record->setObjectName(QStringLiteral("recordCast"));
-    record->setToolTip(
-        QStringLiteral("Consigner le plan et ses résultats dans le journal des coulées"));
+    record->setToolTip(tr("Consigner le plan et ses résultats dans le journal des coulées"));
     ui->rightColumn->insertWidget(ui->rightColumn->indexOf(ui->timer) + 1, record);
     connect(record, &QPushButton::clicked, this, &PlanWindow::recordRequested);
 
@@ -176,7 +175,7 @@ void PlanWindow::loadCatalogues() {
 // Every line offers "Autre" first, for a flask typed by hand, then the catalogue's flasks.
 QAbstractItemModel* PlanWindow::withOther(CatalogueListModel* catalogue) {
     auto* other = new QStandardItemModel(this);
-    auto* item = new QStandardItem(QStringLiteral("Autre"));
+    auto* item = new QStandardItem(tr("Autre"));
     item->setData(-1, Qt::UserRole);
     other->appendRow(item);
     auto* both = new QConcatenateTablesProxyModel(this);
@@ -214,7 +213,7 @@ void PlanWindow::materialChosen() {
 void PlanWindow::startTimer() {
     const auto& material = m_editor.plan().material;
     if (!material) {
-        ui->timer->showProblem(QStringLiteral("Choisissez d'abord un revêtement."));
+        ui->timer->showProblem(tr("Choisissez d'abord un revêtement."));
         return;
     }
     try {
@@ -229,8 +228,7 @@ void PlanWindow::startTimer() {
                                                  gypsomix::MatRecord::fields, material->name);
         if (!record) {
             ui->timer->showProblem(
-                QStringLiteral("Ce revêtement n'est plus dans le catalogue : choisissez-le de "
-                               "nouveau."));
+                tr("Ce revêtement n'est plus dans le catalogue : choisissez-le de nouveau."));
             return;
         }
         // Mixing, gel and pourable times are fields 3, 4 and 5 of the record.
@@ -242,11 +240,11 @@ void PlanWindow::startTimer() {
         m_mixedAt = QDateTime::currentDateTime();
         emit timerStarted();
     } catch (const gypsomix::ScheduleError& error) {
-        ui->timer->showProblem(QStringLiteral("Les temps de ce revêtement ne conviennent pas : ") +
-                               QString::fromStdString(error.what()));
+        ui->timer->showProblem(tr("Les temps de ce revêtement ne conviennent pas : %1")
+                                   .arg(translatedText(error.message())));
     } catch (const gypsomix::RunTimeError& error) {
         showRunTimeError(this, error);
-        ui->timer->showProblem(QStringLiteral("Le catalogue des revêtements n'a pas pu être lu."));
+        ui->timer->showProblem(tr("Le catalogue des revêtements n'a pas pu être lu."));
     }
 }
 
@@ -422,14 +420,14 @@ void PlanWindow::insertLine(int index) {
     line->diameter = new QLineEdit(parent);
     line->height = new QLineEdit(parent);
     line->unit = new QComboBox(parent);
-    line->unit->addItem(QStringLiteral("mm"));
-    line->unit->addItem(QStringLiteral("po"));
-    line->unit->setToolTip(QStringLiteral("mm : millimètres ; po : pouces (2 1/2 ou 2½ acceptés)"));
+    line->unit->addItem(tr("mm", "millimetres"));
+    line->unit->addItem(tr("po", "inches"));
+    line->unit->setToolTip(tr("mm : millimètres ; po : pouces (2 1/2 ou 2½ acceptés)"));
     line->count = new QSpinBox(parent);
     // A burnout takes a few flasks; fewer than one is no flask at all.
     line->count->setRange(1, gypsomix::plan_max_count);
     line->deduction = new QLineEdit(parent);
-    line->deduction->setPlaceholderText(QStringLiteral("aucun"));
+    line->deduction->setPlaceholderText(tr("aucun"));
     line->volume = new QLineEdit(parent);
     line->volume->setReadOnly(true);
     line->volume->setFocusPolicy(Qt::ClickFocus);
@@ -452,11 +450,14 @@ void PlanWindow::insertLine(int index) {
     }
     connect(raw->unit, &QComboBox::activated, this, [this, raw](int unit) {
         const int index = indexOf(raw);
-        m_editor.choose(tr("Choisir l'unité"), [index, unit](auto& plan) {
+        const auto chosen =
+            unit == 1 ? gypsomix::LengthUnit::inch : gypsomix::LengthUnit::millimetre;
+        m_editor.choose(tr("Choisir l'unité"), [index, chosen](auto& plan) {
             auto& edited = plan.lines.at(std::size_t(index));
-            edited.unit = unit == 1 ? gypsomix::LengthUnit::inch : gypsomix::LengthUnit::millimetre;
+            edited.unit = chosen;
             edited.flask.reset();
         });
+        emit flaskUnitChosen(chosen);
     });
     connect(raw->count, &QSpinBox::valueChanged, this, [this, raw](int count) {
         const int index = indexOf(raw);
@@ -489,8 +490,8 @@ void PlanWindow::placeLines() {
             QWidget* widget = widgets[column];
             widget->setAccessibleDescription(
                 qobject_cast<QComboBox*>(widget)
-                    ? QStringLiteral("%1, ligne %2").arg(widget->accessibleName()).arg(i + 1)
-                    : QStringLiteral("Ligne %1").arg(i + 1));
+                    ? tr("%1, ligne %2").arg(widget->accessibleName()).arg(i + 1)
+                    : tr("Ligne %1").arg(i + 1));
         }
     }
     // Rows left over from removed lines take no room.

@@ -59,6 +59,8 @@ class PlanWindow : public QWidget {
     void recordRequested();
     // The timer started on the material's times: water has met powder.
     void timerStarted();
+    // The caster picked a line's unit: new lines start in it from now on.
+    void flaskUnitChosen(gypsomix::LengthUnit unit);
 
   protected:
     void changeEvent(QEvent* event) override;

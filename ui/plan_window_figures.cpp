@@ -6,6 +6,7 @@
 #include "ui/plan_editor.h"
 #include "ui/plan_window.h"
 #include "ui/plan_window_line.h"
+#include "ui/run_time_report.h"
 #include "ui_plan_window.h"
 
 // The plan window's figures: worked out from the plan at every change, shown, or the fault that
@@ -17,25 +18,26 @@ void setText(QLineEdit* field, const std::string& text) {
     field->setText(QString::fromStdString(text));
 }
 
-// What the window calls each input when it is missing.
-QString fieldName(gypsomix::PlanField field) {
+// What the window asks for when an input is still empty: on its line, or for the job.
+QString missing(gypsomix::PlanField field, int line) {
     switch (field) {
         case gypsomix::PlanField::density:
-            return QStringLiteral("la densité du revêtement");
+            return PlanWindow::tr("Indiquez la densité du revêtement.");
         case gypsomix::PlanField::water:
-            return QStringLiteral("l’eau pour ce mélange");
+            return PlanWindow::tr("Indiquez l’eau pour ce mélange.");
         case gypsomix::PlanField::diameter:
-            return QStringLiteral("le diamètre");
+            return PlanWindow::tr("Ligne %1 : indiquez le diamètre.").arg(line);
         case gypsomix::PlanField::height:
-            return QStringLiteral("la hauteur");
+            return PlanWindow::tr("Ligne %1 : indiquez la hauteur.").arg(line);
         case gypsomix::PlanField::count:
-            return QStringLiteral("le nombre");
+            return PlanWindow::tr("Ligne %1 : indiquez le nombre.").arg(line);
         case gypsomix::PlanField::deduction:
-            return QStringLiteral("l’arbre et le socle");
+            return PlanWindow::tr("Ligne %1 : indiquez l’arbre et le socle.").arg(line);
         case gypsomix::PlanField::concentration:
-            return QStringLiteral("la concentration");
+            return PlanWindow::tr("Indiquez la concentration.");
         default:
-            return QStringLiteral("une valeur");
+            return line > 0 ? PlanWindow::tr("Ligne %1 : indiquez une valeur.").arg(line)
+                            : PlanWindow::tr("Indiquez une valeur.");
     }
 }
 
@@ -45,8 +47,7 @@ void PlanWindow::recompute() {
     clearResults();
     const auto& plan = m_editor.plan();
     const bool special = plan.special_liquid_percent.has_value();
-    ui->waterMassLabel->setText(special ? QStringLiteral("Liquide total (g)")
-                                        : QStringLiteral("Masse d'eau (g)"));
+    ui->waterMassLabel->setText(special ? tr("Liquide total (g)") : tr("Masse d'eau (g)"));
     for (QWidget* widget :
          {static_cast<QWidget*>(ui->specialMassLabel), static_cast<QWidget*>(ui->specialMass),
           static_cast<QWidget*>(ui->splitWaterLabel), static_cast<QWidget*>(ui->splitWater)}) {
@@ -64,7 +65,7 @@ void PlanWindow::recompute() {
     }
     setText(ui->totalVolume, result.volume);
     if (!m_figures.has_material) {
-        showMessage(QStringLiteral("Choisissez un revêtement : les masses suivront."), false);
+        showMessage(tr("Choisissez un revêtement : les masses suivront."), false);
         return;
     }
     setText(ui->powderMass, result.masses.powder);
@@ -102,17 +103,13 @@ void PlanWindow::showError(const gypsomix::PlanError& error) {
     const auto* edit = qobject_cast<QLineEdit*>(field);
     if (edit && edit->text().trimmed().isEmpty()) {
         // An empty field is a plan not finished yet, not a fault.
-        const QString what = fieldName(error.field());
-        showMessage(error.line() > 0
-                        ? QStringLiteral("Ligne %1 : indiquez %2.").arg(error.line()).arg(what)
-                        : QStringLiteral("Indiquez %1.").arg(what),
-                    false);
+        showMessage(missing(error.field(), error.line()), false);
         return;
     }
     if (field) {
         setMarked(field, true);
     }
-    showMessage(QString::fromStdString(error.what()), true);
+    showMessage(translatedText(error.message()), true);
 }
 
 QWidget* PlanWindow::fieldOf(const gypsomix::PlanError& error) const {
@@ -158,7 +155,7 @@ void PlanWindow::showMessage(const QString& text, bool fault) {
     ui->messageIcon->setPixmap(text.isEmpty() ? QPixmap()
                                               : style()->standardIcon(icon).pixmap(
                                                     QSize(size, size), devicePixelRatioF()));
-    ui->message->setAccessibleName(fault ? QStringLiteral("Erreur") : QStringLiteral("Message"));
+    ui->message->setAccessibleName(fault ? tr("Erreur") : tr("Message"));
 }
 
 void PlanWindow::colourMasses() {
