@@ -226,6 +226,10 @@ In UTF-8, Gypsomix and today&apos;s text editors still read it.</translation>
         <source>La copie de sauvegarde n&apos;a pas pu être remise en place ; le fichier est resté tel qu&apos;il était.</source>
         <translation>The backup copy could not be put back; the file is as it was.</translation>
     </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;»</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueSheet</name>
@@ -416,6 +420,10 @@ In UTF-8, Gypsomix and today&apos;s text editors still read it.</translation>
     <message>
         <source>Descendre %1</source>
         <translation>Move %1 down</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;»</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>

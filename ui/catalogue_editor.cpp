@@ -29,7 +29,7 @@
 namespace {
 
 QString quoted(const QString& text) {
-    return QStringLiteral("«\u00A0%1\u00A0»").arg(text);
+    return CatalogueEditor::tr("«\u00A0%1\u00A0»").arg(text);
 }
 
 QString encodingName(gypsomix::CatalogueEncoding encoding) {

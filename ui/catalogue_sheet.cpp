@@ -65,7 +65,7 @@ const CatalogueKindInfo kKinds[] = {
 constexpr double kAbsoluteZero = -273.15;
 
 QString quoted(const QString& text) {
-    return QStringLiteral("«\u00A0%1\u00A0»").arg(text);
+    return CatalogueSheet::tr("«\u00A0%1\u00A0»").arg(text);
 }
 
 // The name as the programs list it: spaces around it do not count.
