@@ -41,6 +41,14 @@ QString shownTime(const QString& iso, QLocale::FormatType form = QLocale::ShortF
     return time.isValid() ? QLocale::system().toString(time.toLocalTime(), form) : iso;
 }
 
+// The clock time alone: "08:42", "8:42 AM".
+QString shownClock(const QString& iso) {
+    const QDateTime time = QDateTime::fromString(iso, Qt::ISODate);
+    return time.isValid()
+               ? QLocale::system().toString(time.toLocalTime().time(), QLocale::ShortFormat)
+               : iso;
+}
+
 QString resultText(const JournalCast& cast) {
     if (cast.defects.isEmpty()) {
         return castWordText(cast.result);
@@ -275,8 +283,7 @@ void JournalWindow::showDetail() {
     if (shown) {
         QString when = JournalWindow::tr("Consignée le %1").arg(shownTime(cast.recordedAt));
         if (!cast.mixedAt.isEmpty()) {
-            when += JournalWindow::tr(", mélange à %1")
-                        .arg(shownTime(cast.mixedAt).section(QLatin1Char(' '), -1));
+            when += JournalWindow::tr(", mélange à %1").arg(shownClock(cast.mixedAt));
         }
         lines << when
               << JournalWindow::tr("%1, eau %2 %").arg(cast.material, regional(cast.waterPercent))

@@ -51,6 +51,8 @@ std::optional<MetalSheet> metalSheetOf(const gypsomix::PlanDocument& plan,
         return std::nullopt;
     }
     sheet.currency = QLocale().currencySymbol();
+    // "$12.50" in the United States, "12,50 €" in France: as the regional settings write money.
+    sheet.currencyFirst = QLocale().toCurrencyString(1.0).startsWith(sheet.currency);
     return sheet;
 }
 
@@ -174,7 +176,9 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
         }
         const QRectF row(costsLeft, costY, costsWidth, height(label) + 1.5 * mm);
         write(row, Qt::AlignLeft | Qt::AlignVCenter, name, sum ? value : label);
-        const QString amount = sheet.currency.isEmpty() ? text : text + u'\u00A0' + sheet.currency;
+        const QString amount = sheet.currency.isEmpty() ? text
+                               : sheet.currencyFirst    ? sheet.currency + text
+                                                        : text + u'\u00A0' + sheet.currency;
         write(row, Qt::AlignRight | Qt::AlignVCenter, amount, value);
         costY = row.bottom();
     }

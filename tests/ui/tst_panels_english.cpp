@@ -141,6 +141,16 @@ QString paintedText(const TempWorkDir& dir, const std::function<void(QPainter&)>
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// One flask of 100 × 100 mm of a plaster.
+gypsomix::PlanDocument plasterPlan() {
+    gypsomix::PlanDocument plan;
+    plan.material =
+        gypsomix::CatalogueChoice{"Plâtre", {"38", "3", "10", "8", "1.72", "0.48", "0.55"}};
+    plan.water_percent = "38";
+    plan.lines = {{std::nullopt, "100", "100", gypsomix::LengthUnit::millimetre, 1, "", ""}};
+    return plan;
+}
+
 gypsomix::PlanDocument planWithOven() {
     gypsomix::PlanDocument plan;
     plan.burnout = gypsomix::Burnout{
@@ -259,6 +269,53 @@ class TestPanelsEnglish : public QObject {
         compareWalks(french, walk());
     }
 
+    // When water met powder, on the caster's clock as the regional settings write it.
+    void journalMixedAt() {
+        TempWorkDir dir;
+        Journal journal(dir.path() + QStringLiteral("/journal.sqlite"));
+        const gypsomix::NumberFormat point{".", ","};
+        const gypsomix::PlanDocument plan = plasterPlan();
+        const QDateTime mixed(QDate(2026, 12, 7), QTime(8, 42), Qt::LocalTime);
+        QVERIFY(std::holds_alternative<qint64>(
+            journal.record(plan, gypsomix::plan_figures(plan, point), mixed, point)));
+        const English english;
+        JournalWindow window(journal);
+        const QString summary = control<QLabel>(window, "summary")->text();
+        const QString clock = QLocale::system().toString(QTime(8, 42), QLocale::ShortFormat);
+        QVERIFY2(summary.contains(QStringLiteral(", mixed at ") + clock + QLatin1Char('\n')),
+                 qPrintable(summary));
+    }
+
+    // The job's cost on the sheet, with the currency where the regional settings put it.
+    void costOnSheet_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("en_US") << "en_US" << true << "Total cost $3.5";
+        QTest::newRow("fr_FR") << "fr_FR" << false << "Coût total 3.5 €";
+    }
+    void costOnSheet() {
+        QFETCH(QString, locale);
+        QFETCH(bool, english);
+        QFETCH(QString, read);
+        std::optional<English> translated;
+        if (english) {
+            translated.emplace();
+        }
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        gypsomix::PlanFigures figures;
+        figures.cost.total = "3.5";
+        const auto sheet = metalSheetOf(gypsomix::PlanDocument(), figures);
+        QLocale::setDefault(before);
+        QVERIFY(sheet.has_value());
+        TempWorkDir dir;
+        const QString text = paintedText(dir, [&](QPainter& painter) {
+                                 paintMetalSheet(painter, 0, 0, painter.device()->width(), *sheet);
+                             }).simplified();
+        QVERIFY2(text.contains(read), qPrintable(text));
+    }
+
     // The journal's CSV: its headers, and the words the caster ticked, in the program's language.
     void journalCsv_data() {
         QTest::addColumn<bool>("english");
@@ -281,11 +338,7 @@ class TestPanelsEnglish : public QObject {
         QFETCH(QString, told);
         TempWorkDir dir;
         Journal journal(dir.path() + QStringLiteral("/journal.sqlite"));
-        gypsomix::PlanDocument plan;
-        plan.material =
-            gypsomix::CatalogueChoice{"Plâtre", {"38", "3", "10", "8", "1.72", "0.48", "0.55"}};
-        plan.water_percent = "38";
-        plan.lines = {{std::nullopt, "100", "100", gypsomix::LengthUnit::millimetre, 1, "", ""}};
+        const gypsomix::PlanDocument plan = plasterPlan();
         const gypsomix::NumberFormat point{".", ","};
         const auto id = journal.record(plan, gypsomix::plan_figures(plan, point), {}, point);
         QVERIFY2(std::holds_alternative<qint64>(id),
