@@ -124,6 +124,13 @@ void compareWalks(const QList<Seen>& french, const QList<Seen>& english) {
     QVERIFY2(compared >= 5, "too few texts to tell a translated window");
 }
 
+// The same walk without a translator, then in English.
+void compareLanguages(const std::function<QList<Seen>()>& walk) {
+    const QList<Seen> french = walk();
+    const English english;
+    compareWalks(french, walk());
+}
+
 // The text pdftotext reads from a page painted by `paint`.
 QString paintedText(const TempWorkDir& dir, const std::function<void(QPainter&)>& paint) {
     const QString path = dir.path() + QStringLiteral("/box.pdf");
@@ -217,9 +224,7 @@ class TestPanelsEnglish : public QObject {
             panel.loadCatalogue();
             return textsOf(panel);
         };
-        const QList<Seen> french = walk();
-        const English english;
-        compareWalks(french, walk());
+        compareLanguages(walk);
     }
 
     void ovenPanel() {
@@ -232,9 +237,7 @@ class TestPanelsEnglish : public QObject {
             panel.loadCatalogue();
             return textsOf(panel);
         };
-        const QList<Seen> french = walk();
-        const English english;
-        compareWalks(french, walk());
+        compareLanguages(walk);
     }
 
     void journalWindow() {
@@ -244,9 +247,7 @@ class TestPanelsEnglish : public QObject {
             JournalWindow window(journal);
             return textsOf(window);
         };
-        const QList<Seen> french = walk();
-        const English english;
-        compareWalks(french, walk());
+        compareLanguages(walk);
     }
 
     void catalogueEditor_data() {
@@ -264,9 +265,7 @@ class TestPanelsEnglish : public QObject {
             CatalogueEditor editor(kind);
             return textsOf(editor);
         };
-        const QList<Seen> french = walk();
-        const English english;
-        compareWalks(french, walk());
+        compareLanguages(walk);
     }
 
     // When water met powder, on the caster's clock as the regional settings write it.
