@@ -2,6 +2,236 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>BurnoutChart</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Courbe de cuisson</source>
+        <translation>Burnout curve</translation>
+    </message>
+    <message>
+        <source>Ce programme ne dure pas une minute.</source>
+        <translation>This programme lasts less than a minute.</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>maintenant</source>
+        <translation>now</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueEditor</name>
+    <message>
+        <source>«&#xa0;%1&#xa0;»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>UTF-8 avec BOM</source>
+        <translation>UTF-8 with BOM</translation>
+    </message>
+    <message>
+        <source>Programmes</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>L&apos;encodage et les fins de ligne du fichier, que l&apos;enregistrement garde</source>
+        <translation>The file&apos;s encoding and line ends, which saving keeps</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer le catalogue ; le fichier précédent est gardé en .bak</source>
+        <translation>Save the catalogue; the previous file is kept as .bak</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ajouter %1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>Dupliquer %1</source>
+        <translation>Duplicate %1</translation>
+    </message>
+    <message>
+        <source>Supprimer %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Monter %1</source>
+        <translation>Move %1 up</translation>
+    </message>
+    <message>
+        <source>Descendre %1</source>
+        <translation>Move %1 down</translation>
+    </message>
+    <message>
+        <source>Ouvrir dans l&apos;éditeur de texte</source>
+        <translation>Open in the text editor</translation>
+    </message>
+    <message>
+        <source>Aucun éditeur de texte n&apos;a pu être ouvert.</source>
+        <translation>No text editor could be opened.</translation>
+    </message>
+    <message>
+        <source>Restaurer la copie de sauvegarde</source>
+        <translation>Restore the backup copy</translation>
+    </message>
+    <message>
+        <source>Relire le fichier</source>
+        <translation>Read the file again</translation>
+    </message>
+    <message>
+        <source>&amp;Catalogue</source>
+        <translation>&amp;Catalogue</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Éditio&amp;n</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rétablir</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;exécution %1</source>
+        <translation>Run-time error %1</translation>
+    </message>
+    <message>
+        <source>
+
+La lecture s&apos;est arrêtée à l&apos;enregistrement %1.</source>
+        <translation>
+
+Reading stopped at record %1.</translation>
+    </message>
+    <message>
+        <source>
+
+Le catalogue ne peut être modifié ici que lorsqu&apos;il se lit en entier : corrigez-le dans un éditeur de texte puis relisez-le, ou reprenez la copie de sauvegarde faite au dernier enregistrement.</source>
+        <translation>
+
+The catalogue can only be edited here when it reads to its end: correct it in a text editor and read it again, or go back to the backup copy made at the last save.</translation>
+    </message>
+    <message>
+        <source>Étapes</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Étapes du programme %1</source>
+        <translation>Steps of the programme %1</translation>
+    </message>
+    <message>
+        <source>Encodage : %1 · fins de ligne %2</source>
+        <translation>Encoding: %1 · line ends %2</translation>
+    </message>
+    <message>
+        <source>Une cellule à corriger</source>
+        <translation>One cell to correct</translation>
+    </message>
+    <message>
+        <source>%1 cellules à corriger</source>
+        <translation>%1 cells to correct</translation>
+    </message>
+    <message>
+        <source>%1 avant d&apos;enregistrer. %2 : %3.</source>
+        <translation>%1 before saving. %2: %3.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;existe pas encore : il sera créé à l&apos;enregistrement.</source>
+        <translation>The file %1 does not exist yet: saving will create it.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est en Windows-1252, qui ne peut pas contenir ce texte. Passer le fichier en UTF-8 ?</source>
+        <translation>The file %1 is in Windows-1252, which cannot hold this text. Switch the file to UTF-8?</translation>
+    </message>
+    <message>
+        <source>
+
+En UTF-8, Gypsomix et les éditeurs de texte d&apos;aujourd&apos;hui le lisent toujours.</source>
+        <translation>
+
+In UTF-8, Gypsomix and today&apos;s text editors still read it.</translation>
+    </message>
+    <message>
+        <source>Passer en UTF-8</source>
+        <translation>Switch to UTF-8</translation>
+    </message>
+    <message>
+        <source>Le catalogue n&apos;a pas été enregistré.</source>
+        <translation>The catalogue was not saved.</translation>
+    </message>
+    <message>
+        <source>Le catalogue n&apos;a pas été enregistré : le fichier est resté tel qu&apos;il était.</source>
+        <translation>The catalogue was not saved: the file is as it was.</translation>
+    </message>
+    <message>
+        <source>Enregistré ; la version précédente est gardée dans %1.</source>
+        <translation>Saved; the previous version is kept in %1.</translation>
+    </message>
+    <message>
+        <source>Enregistrer les modifications du catalogue %1&#xa0;?</source>
+        <translation>Save the changes to the catalogue %1?</translation>
+    </message>
+    <message>
+        <source>Sinon, elles seront perdues.</source>
+        <translation>Otherwise they will be lost.</translation>
+    </message>
+    <message>
+        <source>Des cellules sont encore à corriger : « Enregistrer » ramène au catalogue.</source>
+        <translation>Some cells still need correcting: “Save” takes you back to the catalogue.</translation>
+    </message>
+    <message>
+        <source>Ne pas enregistrer</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Remplacer %1 par sa copie de sauvegarde %2&#xa0;?</source>
+        <translation>Replace %1 with its backup copy %2?</translation>
+    </message>
+    <message>
+        <source>Le fichier illisible est gardé sous le nom %1.</source>
+        <translation>The unreadable file is kept as %1.</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>La copie de sauvegarde n&apos;a pas pu être remise en place ; le fichier est resté tel qu&apos;il était.</source>
+        <translation>The backup copy could not be put back; the file is as it was.</translation>
+    </message>
+</context>
+<context>
     <name>CatalogueNote</name>
     <message>
         <source>%1, %2</source>
@@ -61,26 +291,826 @@
     </message>
 </context>
 <context>
+    <name>CatalogueSheet</name>
+    <message>
+        <source>Revêtements</source>
+        <translation>Investments</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Eau utilisée (%)</source>
+        <translation>Water used (%)</translation>
+    </message>
+    <message>
+        <source>Temps de malaxage (min)</source>
+        <translation>Mixing time (min)</translation>
+    </message>
+    <message>
+        <source>Temps de gel (min)</source>
+        <translation>Gel time (min)</translation>
+    </message>
+    <message>
+        <source>Temps utile de coulabilité (min)</source>
+        <translation>Pourable time (min)</translation>
+    </message>
+    <message>
+        <source>Densité du revêtement liquide</source>
+        <translation>Density of the liquid investment</translation>
+    </message>
+    <message>
+        <source>Expansion de prise à 1 heure</source>
+        <translation>Setting expansion at 1 hour</translation>
+    </message>
+    <message>
+        <source>Expansion de prise à 2 heures</source>
+        <translation>Setting expansion at 2 hours</translation>
+    </message>
+    <message>
+        <source>Cylindres</source>
+        <translation>Flasks</translation>
+    </message>
+    <message>
+        <source>Diamètre (mm)</source>
+        <translation>Diameter (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur (mm)</source>
+        <translation>Height (mm)</translation>
+    </message>
+    <message>
+        <source>Métaux</source>
+        <translation>Metals</translation>
+    </message>
+    <message>
+        <source>Densité (g/cm³)</source>
+        <translation>Density (g/cm³)</translation>
+    </message>
+    <message>
+        <source>Programmes de cuisson</source>
+        <translation>Burnout programmes</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Température visée (°C)</source>
+        <translation>Target temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Montée (°C/h)</source>
+        <translation>Ramp (°C/h)</translation>
+    </message>
+    <message>
+        <source>Palier (min)</source>
+        <translation>Hold (min)</translation>
+    </message>
+    <message>
+        <source>«&#xa0;%1&#xa0;»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>un nom ne peut pas contenir de guillemet droit (&quot;)</source>
+        <translation>a name cannot hold a straight double quote (&quot;)</translation>
+    </message>
+    <message>
+        <source>un nom tient sur une seule ligne</source>
+        <translation>a name fits on one line</translation>
+    </message>
+    <message>
+        <source>la valeur manque</source>
+        <translation>the value is missing</translation>
+    </message>
+    <message>
+        <source>le nombre dépasse les limites d&apos;un nombre réel</source>
+        <translation>the number is beyond the limits of a real number</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un nombre</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>un pourcentage de 0 à 100</source>
+        <translation>a percentage from 0 to 100</translation>
+    </message>
+    <message>
+        <source>un nombre supérieur à 0</source>
+        <translation>a number above 0</translation>
+    </message>
+    <message>
+        <source>pas moins de %1 °C</source>
+        <translation>no less than %1 °C</translation>
+    </message>
+    <message>
+        <source>un nombre positif ou nul</source>
+        <translation>a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>l&apos;étape</source>
+        <translation>the step</translation>
+    </message>
+    <message>
+        <source>une étape</source>
+        <translation>a step</translation>
+    </message>
+    <message>
+        <source>le programme</source>
+        <translation>the programme</translation>
+    </message>
+    <message>
+        <source>un programme</source>
+        <translation>a programme</translation>
+    </message>
+    <message>
+        <source>la ligne</source>
+        <translation>the line</translation>
+    </message>
+    <message>
+        <source>une ligne</source>
+        <translation>a line</translation>
+    </message>
+    <message>
+        <source>le nom %1 est déjà celui d&apos;un autre programme</source>
+        <translation>the name %1 is already that of another programme</translation>
+    </message>
+    <message>
+        <source>le programme n&apos;a aucune étape</source>
+        <translation>the programme has no step</translation>
+    </message>
+    <message>
+        <source>ligne %1, %2</source>
+        <translation>line %1, %2</translation>
+    </message>
+    <message>
+        <source>programme %1</source>
+        <translation>programme %1</translation>
+    </message>
+    <message>
+        <source>programme %1, étape %2, %3</source>
+        <translation>programme %1, step %2, %3</translation>
+    </message>
+    <message>
+        <source>Modifier %1</source>
+        <translation>Change %1</translation>
+    </message>
+    <message>
+        <source>Ajouter %1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>%1 (copie)</source>
+        <translation>%1 (copy)</translation>
+    </message>
+    <message>
+        <source>Dupliquer %1</source>
+        <translation>Duplicate %1</translation>
+    </message>
+    <message>
+        <source>Supprimer %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Monter %1</source>
+        <translation>Move %1 up</translation>
+    </message>
+    <message>
+        <source>Descendre %1</source>
+        <translation>Move %1 down</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>le disque est plein.</source>
+        <translation>the disk is full.</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » ne peut pas être écrit.</source>
+        <translation>the folder “%1” cannot be written to.</translation>
+    </message>
+    <message>
+        <source>le disque a refusé l&apos;écriture.</source>
+        <translation>the disk refused the write.</translation>
+    </message>
+    <message>
+        <source>le journal est occupé par un autre programme.</source>
+        <translation>the journal is in use by another program.</translation>
+    </message>
+    <message>
+        <source>le journal est endommagé.</source>
+        <translation>the journal is damaged.</translation>
+    </message>
+    <message>
+        <source>SQLite répond « %1 ».</source>
+        <translation>SQLite answers “%1”.</translation>
+    </message>
+    <message>
+        <source>La coulée ne peut pas être consignée : %1</source>
+        <translation>The cast cannot be recorded: %1</translation>
+    </message>
+    <message>
+        <source>aucun revêtement n&apos;est choisi.</source>
+        <translation>no investment is chosen.</translation>
+    </message>
+    <message>
+        <source>le plan a une erreur (%1).</source>
+        <translation>the plan has an error (%1).</translation>
+    </message>
+    <message>
+        <source>les masses ne sont pas des grammes entiers.</source>
+        <translation>the masses are not whole grams.</translation>
+    </message>
+    <message>
+        <source>Le journal des coulées « %1 » n&apos;est pas disponible : %2</source>
+        <translation>The casting journal “%1” is not available: %2</translation>
+    </message>
+    <message>
+        <source>le pilote SQLite de Qt (paquet libqt6sql6-sqlite) manque.</source>
+        <translation>Qt&apos;s SQLite driver (package libqt6sql6-sqlite) is missing.</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » ne peut pas être créé.</source>
+        <translation>the folder “%1” cannot be created.</translation>
+    </message>
+    <message>
+        <source>il est endommagé et ne peut pas être mis de côté.</source>
+        <translation>it is damaged and cannot be set aside.</translation>
+    </message>
+    <message>
+        <source>Le journal des coulées était endommagé ou n&apos;en était pas un : il est mis de côté sous « %1 », et un nouveau journal commence.</source>
+        <translation>The casting journal was damaged or was not a journal: it is set aside as “%1”, and a new journal begins.</translation>
+    </message>
+    <message>
+        <source>il vient d&apos;une version plus récente de Gypsomix et n&apos;est ouvert qu&apos;en lecture.</source>
+        <translation>it comes from a newer version of Gypsomix and is open for reading only.</translation>
+    </message>
+    <message>
+        <source>Le journal des coulées « %1 » vient d&apos;une version plus récente de Gypsomix : il est ouvert en lecture seule.</source>
+        <translation>The casting journal “%1” comes from a newer version of Gypsomix: it is open read-only.</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » ne permet pas à SQLite de tenir son journal d&apos;écriture (mode WAL).</source>
+        <translation>the folder “%1” does not let SQLite keep its write-ahead log (WAL mode).</translation>
+    </message>
+    <message>
+        <source>le journal n&apos;est pas ouvert.</source>
+        <translation>the journal is not open.</translation>
+    </message>
+    <message>
+        <source>La coulée n&apos;a pas été consignée : %1</source>
+        <translation>The cast was not recorded: %1</translation>
+    </message>
+    <message>
+        <source>La coulée n&apos;a pas été modifiée : %1</source>
+        <translation>The cast was not changed: %1</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un résultat.</source>
+        <translation>“%1” is not a result.</translation>
+    </message>
+    <message>
+        <source>un défaut n&apos;est pas dans la liste.</source>
+        <translation>a defect is not in the list.</translation>
+    </message>
+    <message>
+        <source>la température de l&apos;eau n&apos;est pas un nombre.</source>
+        <translation>the water temperature is not a number.</translation>
+    </message>
+    <message>
+        <source>elle n&apos;est plus dans le journal.</source>
+        <translation>it is no longer in the journal.</translation>
+    </message>
+    <message>
+        <source>La coulée n&apos;a pas été supprimée : %1</source>
+        <translation>The cast was not deleted: %1</translation>
+    </message>
+    <message>
+        <source>Coulée consignée dans le journal des coulées (n° %1).</source>
+        <translation>Cast recorded in the casting journal (no. %1).</translation>
+    </message>
+    <message>
+        <source>Le journal des coulées n&apos;a pas été exporté dans « %1 » : %2</source>
+        <translation>The casting journal was not exported to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>il n&apos;est pas disponible.</source>
+        <translation>it is not available.</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Consignée le</source>
+        <translation>Recorded on</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>Revêtement</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Eau (%)</source>
+        <translation>Water (%)</translation>
+    </message>
+    <message>
+        <source>Cylindres</source>
+        <translation>Flasks</translation>
+    </message>
+    <message>
+        <source>Volume (dm³)</source>
+        <translation>Volume (dm³)</translation>
+    </message>
+    <message>
+        <source>Poudre (g)</source>
+        <translation>Powder (g)</translation>
+    </message>
+    <message>
+        <source>Liquide (g)</source>
+        <translation>Liquid (g)</translation>
+    </message>
+    <message>
+        <source>Métal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Métal (g)</source>
+        <translation>Metal (g)</translation>
+    </message>
+    <message>
+        <source>Température de l&apos;eau (°C)</source>
+        <translation>Water temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Défauts</source>
+        <translation>Defects</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>réussie</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>défauts</source>
+        <translation>defects</translation>
+    </message>
+    <message>
+        <source>ratée</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>porosité</source>
+        <translation>porosity</translation>
+    </message>
+    <message>
+        <source>bulles</source>
+        <translation>bubbles</translation>
+    </message>
+    <message>
+        <source>ailettes</source>
+        <translation>fins</translation>
+    </message>
+    <message>
+        <source>manque de métal</source>
+        <translation>short fill</translation>
+    </message>
+    <message>
+        <source>surface rugueuse</source>
+        <translation>rough surface</translation>
+    </message>
+    <message>
+        <source>inclusions</source>
+        <translation>inclusions</translation>
+    </message>
+    <message>
+        <source>fissures</source>
+        <translation>cracks</translation>
+    </message>
+</context>
+<context>
+    <name>JournalWindow</name>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Journal des coulées</source>
+        <translation>Casting journal</translation>
+    </message>
+    <message>
+        <source>Revêtement, métal ou mot des notes</source>
+        <translation>Investment, metal or a word of the notes</translation>
+    </message>
+    <message>
+        <source>Rechercher</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>&amp;Rechercher :</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>Coulées</source>
+        <translation>Casts</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Revêtement</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Cylindres</source>
+        <translation>Flasks</translation>
+    </message>
+    <message>
+        <source>Poudre (g)</source>
+        <translation>Powder (g)</translation>
+    </message>
+    <message>
+        <source>Liquide (g)</source>
+        <translation>Liquid (g)</translation>
+    </message>
+    <message>
+        <source>Métal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Coulée</source>
+        <translation>Cast</translation>
+    </message>
+    <message>
+        <source>pas encore dit</source>
+        <translation>not told yet</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Ré&amp;sultat :</source>
+        <translation>&amp;Result:</translation>
+    </message>
+    <message>
+        <source>Défauts :</source>
+        <translation>Defects:</translation>
+    </message>
+    <message>
+        <source>&amp;Température de l&apos;eau (°C) :</source>
+        <translation>&amp;Water temperature (°C):</translation>
+    </message>
+    <message>
+        <source>N&amp;otes :</source>
+        <translation>&amp;Notes:</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir comme plan</source>
+        <translation>&amp;Open as a plan</translation>
+    </message>
+    <message>
+        <source>S&amp;upprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter en CSV…</source>
+        <translation>&amp;Export as CSV…</translation>
+    </message>
+    <message>
+        <source>Consignée le %1</source>
+        <translation>Recorded on %1</translation>
+    </message>
+    <message>
+        <source>, mélange à %1</source>
+        <translation>, mixed at %1</translation>
+    </message>
+    <message>
+        <source>%1, eau %2 %</source>
+        <translation>%1, water %2 %</translation>
+    </message>
+    <message>
+        <source>%1 cylindre%2, %3 dm³ : poudre %4 g, liquide %5 g</source>
+        <translation>%1 flask%2, %3 dm³: powder %4 g, liquid %5 g</translation>
+    </message>
+    <message>
+        <source>Métal : %1, %2 g</source>
+        <translation>Metal: %1, %2 g</translation>
+    </message>
+    <message>
+        <source>Métal : %1</source>
+        <translation>Metal: %1</translation>
+    </message>
+    <message>
+        <source>Aucune coulée n&apos;est choisie.</source>
+        <translation>No cast is chosen.</translation>
+    </message>
+    <message>
+        <source>La température de l&apos;eau est un nombre de degrés : « %1 » n&apos;en est pas un.</source>
+        <translation>The water temperature is a number of degrees: “%1” is not one.</translation>
+    </message>
+    <message>
+        <source>Le plan de cette coulée ne peut pas être ouvert : %1</source>
+        <translation>This cast&apos;s plan cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>Supprimer la coulée</source>
+        <translation>Delete the cast</translation>
+    </message>
+    <message>
+        <source>Supprimer du journal la coulée du %1 (%2) ?</source>
+        <translation>Delete the cast of %1 (%2) from the journal?</translation>
+    </message>
+    <message>
+        <source>Elle ne pourra pas être rétablie.</source>
+        <translation>It cannot be brought back.</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Exporter le journal en CSV</source>
+        <translation>Export the journal as CSV</translation>
+    </message>
+    <message>
+        <source>Journal des coulées %1.csv</source>
+        <translation>Casting journal %1.csv</translation>
+    </message>
+    <message>
+        <source>Tableau CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal exporté dans « %1 ».</source>
+        <translation>Journal exported to “%1”.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
     <name>MetalPanel</name>
     <message>
         <source>Choisir le métal</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the metal</translation>
     </message>
     <message>
         <source>Saisir le modèle</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the pattern</translation>
     </message>
     <message>
         <source>Saisir le métal</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the metal</translation>
     </message>
     <message>
         <source>Saisir le prix</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the price</translation>
     </message>
     <message>
         <source>Reprendre le prix du revêtement</source>
-        <translation type="unfinished"></translation>
+        <translation>Take up the investment&apos;s price</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Cylindre</source>
+        <translation>Flask</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Modèle (g)</source>
+        <translation>Pattern (g)</translation>
+    </message>
+    <message>
+        <source>Métal par cylindre (g)</source>
+        <translation>Metal per flask (g)</translation>
+    </message>
+    <message>
+        <source>%1 introuvable</source>
+        <translation>%1 not found</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;exécution %1 : %2</source>
+        <translation>Run-time error %1: %2</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Autre, %1 × %2 %3</source>
+        <translation>Other, %1 × %2 %3</translation>
+    </message>
+    <message>
+        <source>po</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>la densité du métal</source>
+        <translation>the metal&apos;s density</translation>
+    </message>
+    <message>
+        <source>la densité du modèle</source>
+        <translation>the pattern&apos;s density</translation>
+    </message>
+    <message>
+        <source>le surplus pour la masselotte</source>
+        <translation>the extra for the sprue</translation>
+    </message>
+    <message>
+        <source>le bouton par cylindre</source>
+        <translation>the button per flask</translation>
+    </message>
+    <message>
+        <source>une valeur</source>
+        <translation>a value</translation>
+    </message>
+    <message>
+        <source>Métal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>&amp;Métal</source>
+        <translation>&amp;Metal</translation>
+    </message>
+    <message>
+        <source>Densité du métal (g/cm³)</source>
+        <translation>Metal density (g/cm³)</translation>
+    </message>
+    <message>
+        <source>Cire ≈ %1 ; résine imprimée ≈ %2</source>
+        <translation>Wax ≈ %1; printed resin ≈ %2</translation>
+    </message>
+    <message>
+        <source>Densité du m&amp;odèle</source>
+        <translation>P&amp;attern density</translation>
+    </message>
+    <message>
+        <source>Surp&amp;lus pour la masselotte (%)</source>
+        <translation>E&amp;xtra for the sprue (%)</translation>
+    </message>
+    <message>
+        <source>&amp;Bouton par cylindre (g)</source>
+        <translation>&amp;Button per flask (g)</translation>
+    </message>
+    <message>
+        <source>Prix</source>
+        <translation>Prices</translation>
+    </message>
+    <message>
+        <source>non indiqué</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>&amp;Revêtement</source>
+        <translation>&amp;Investment</translation>
+    </message>
+    <message>
+        <source>le kg</source>
+        <translation>per kg</translation>
+    </message>
+    <message>
+        <source>Mé&amp;tal</source>
+        <translation>Me&amp;tal</translation>
+    </message>
+    <message>
+        <source>le g</source>
+        <translation>per g</translation>
+    </message>
+    <message>
+        <source>Coût du revêtement</source>
+        <translation>Investment cost</translation>
+    </message>
+    <message>
+        <source>Coût du métal</source>
+        <translation>Metal cost</translation>
+    </message>
+    <message>
+        <source>Coût total</source>
+        <translation>Total cost</translation>
+    </message>
+    <message>
+        <source>Métal à fondre (g)</source>
+        <translation>Metal to melt (g)</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Ligne %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Choisissez un métal : le métal à fondre suivra.</source>
+        <translation>Choose a metal: the metal to melt will follow.</translation>
+    </message>
+    <message>
+        <source>Indiquez le poids du modèle d&apos;un cylindre, sans son socle, dans la colonne « Modèle (g) ».</source>
+        <translation>Give the weight of one flask&apos;s pattern, without its base, in the “Pattern (g)” column.</translation>
+    </message>
+    <message>
+        <source>Indiquez %1.</source>
+        <translation>Give %1.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>MetalSheet</name>
+    <message>
+        <source>Métal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Densité</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Densité du modèle</source>
+        <translation>Pattern density</translation>
+    </message>
+    <message>
+        <source>Surplus (%)</source>
+        <translation>Extra (%)</translation>
+    </message>
+    <message>
+        <source>Bouton (g)</source>
+        <translation>Button (g)</translation>
+    </message>
+    <message>
+        <source>Par cylindre</source>
+        <translation>Per flask</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2 g</source>
+        <translation>line %1: %2 g</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2 × %3 g</source>
+        <translation>line %1: %2 × %3 g</translation>
+    </message>
+    <message>
+        <source>… et %1 autres</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Métal à fondre (g)</source>
+        <translation>Metal to melt (g)</translation>
+    </message>
+    <message>
+        <source>pesé</source>
+        <translation>weighed</translation>
+    </message>
+    <message>
+        <source>Coût du revêtement</source>
+        <translation>Investment cost</translation>
+    </message>
+    <message>
+        <source>Coût du métal</source>
+        <translation>Metal cost</translation>
+    </message>
+    <message>
+        <source>Coût total</source>
+        <translation>Total cost</translation>
     </message>
 </context>
 <context>
@@ -303,121 +1333,273 @@
     </message>
 </context>
 <context>
+    <name>OvenDay</name>
+    <message>
+        <source>Palier à %1</source>
+        <translation>Hold at %1</translation>
+    </message>
+    <message>
+        <source>Descente vers %1</source>
+        <translation>Cool to %1</translation>
+    </message>
+    <message>
+        <source>Montée vers %1</source>
+        <translation>Ramp to %1</translation>
+    </message>
+    <message>
+        <source>Choisissez un programme de cuisson.</source>
+        <translation>Choose a burnout programme.</translation>
+    </message>
+    <message>
+        <source>Une vitesse de 0 monte aussi vite que le four le peut : la durée de cette montée dépend du four et n&apos;est pas comptée.</source>
+        <translation>A rate of 0 climbs as fast as the oven can: the length of that ramp depends on the oven and is not counted.</translation>
+    </message>
+    <message>
+        <source>Indiquez l&apos;heure de coulée.</source>
+        <translation>Give the time of casting.</translation>
+    </message>
+    <message>
+        <source>L&apos;heure de coulée du plan, « %1 », n&apos;est pas une date ISO 8601.</source>
+        <translation>The plan&apos;s time of casting, “%1”, is not an ISO 8601 date.</translation>
+    </message>
+    <message>
+        <source>Mélanger à</source>
+        <translation>Mix at</translation>
+    </message>
+    <message>
+        <source>Malaxage</source>
+        <translation>Mixing</translation>
+    </message>
+    <message>
+        <source>Coulée</source>
+        <translation>Pouring</translation>
+    </message>
+    <message>
+        <source>Prise</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Enfourner à</source>
+        <translation>Into the oven at</translation>
+    </message>
+    <message>
+        <source> (vitesse du four)</source>
+        <translation> (oven&apos;s pace)</translation>
+    </message>
+    <message>
+        <source>Couler à</source>
+        <translation>Cast at</translation>
+    </message>
+    <message>
+        <source> (J%1%2)</source>
+        <comment>the day after or before the mixing, on paper</comment>
+        <translation> (D%1%2)</translation>
+    </message>
+    <message>
+        <source> (lendemain)</source>
+        <translation> (next day)</translation>
+    </message>
+    <message>
+        <source>fr_FR</source>
+        <comment>the locale whose names of days and months the dates are written in</comment>
+        <translation>en_GB</translation>
+    </message>
+</context>
+<context>
     <name>OvenPanel</name>
     <message>
         <source>Enfourner</source>
-        <translation type="unfinished"></translation>
+        <translation>Into the oven</translation>
     </message>
     <message>
         <source>Enfourner à l&apos;heure prévue</source>
-        <translation type="unfinished"></translation>
+        <translation>Into the oven at the planned time</translation>
     </message>
     <message>
         <source>Arrêter le four</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop the oven</translation>
     </message>
     <message>
         <source>Choisir le programme de cuisson</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the burnout programme</translation>
     </message>
     <message>
         <source>Saisir la température de départ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the start temperature</translation>
     </message>
     <message>
         <source>Saisir le repos avant cuisson</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the bench rest</translation>
     </message>
     <message>
         <source>Saisir l&apos;heure de coulée</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the time of casting</translation>
     </message>
     <message>
         <source>Choisissez un programme</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a programme</translation>
+    </message>
+    <message>
+        <source>L&apos;heure de coulée : la prochaine fois que l&apos;horloge la marquera (16:00, 16h30).</source>
+        <translation>The time of casting: the next time the clock shows it (16:00, 4:30).</translation>
+    </message>
+    <message>
+        <source>Programme de cuisson</source>
+        <translation>Burnout programme</translation>
+    </message>
+    <message>
+        <source>Température de départ (°C)</source>
+        <translation>Start temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Repos avant cuisson (min)</source>
+        <translation>Bench rest (min)</translation>
+    </message>
+    <message>
+        <source>Couler à</source>
+        <translation>Cast at</translation>
+    </message>
+    <message>
+        <source>Températures en</source>
+        <translation>Temperatures in</translation>
+    </message>
+    <message>
+        <source>Journée de coulée</source>
+        <translation>Casting day</translation>
+    </message>
+    <message>
+        <source>Étape</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Heure</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à</source>
+        <translation>Until</translation>
+    </message>
+    <message>
+        <source>Descente vers 1 350 °F (vitesse du four)</source>
+        <translation>Cool to 1,350 °F (oven&apos;s pace)</translation>
+    </message>
+    <message>
+        <source>00:00 (lendemain)</source>
+        <translation>00:00 (next day)</translation>
+    </message>
+    <message>
+        <source>Le catalogue %1 n&apos;a pas pu être lu (erreur d&apos;exécution %2 : %3) : aucun programme n&apos;est proposé.</source>
+        <translation>The catalogue %1 could not be read (run-time error %2: %3): no programme is offered.</translation>
+    </message>
+    <message>
+        <source>Le catalogue %1 n&apos;a pas pu être lu (erreur d&apos;exécution %2 : %3).</source>
+        <translation>The catalogue %1 could not be read (run-time error %2: %3).</translation>
+    </message>
+    <message>
+        <source>Ce programme n&apos;est plus dans le catalogue : choisissez-en un autre.</source>
+        <translation>This programme is no longer in the catalogue: choose another one.</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas une heure : écrivez-la hh:mm, par exemple 16:00.</source>
+        <translation>“%1” is not a time: write it hh:mm, for example 16:00.</translation>
+    </message>
+    <message>
+        <source>Journée du %1</source>
+        <translation>Casting day, %1</translation>
+    </message>
+</context>
+<context>
+    <name>OvenSheet</name>
+    <message>
+        <source>Cuisson : %1</source>
+        <translation>Burnout: %1</translation>
+    </message>
+    <message>
+        <source>, journée du %1</source>
+        <translation>, casting day %1</translation>
     </message>
 </context>
 <context>
     <name>OvenTimer</name>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Oven</translation>
     </message>
     <message>
         <source>Enfourner</source>
-        <translation type="unfinished"></translation>
+        <translation>Into the oven</translation>
     </message>
     <message>
         <source>Les cylindres entrent au four maintenant.</source>
-        <translation type="unfinished"></translation>
+        <translation>The flasks go into the oven now.</translation>
     </message>
     <message>
         <source>À l&apos;heure prévue</source>
-        <translation type="unfinished"></translation>
+        <translation>At the planned time</translation>
     </message>
     <message>
         <source>Le four part à l&apos;heure que le plan donne pour enfourner (départ différé du four).</source>
-        <translation type="unfinished"></translation>
+        <translation>The oven starts at the time the plan gives for loading it (the oven&apos;s delayed start).</translation>
     </message>
     <message>
         <source>Arrêter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Cuisson terminée : les cylindres sont prêts à couler</source>
-        <translation type="unfinished"></translation>
+        <translation>Burnout done: the flasks are ready to cast</translation>
     </message>
     <message>
         <source>Enfourner : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Into the oven: %1</translation>
     </message>
     <message>
         <source>Enfourné à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In the oven since %1</translation>
     </message>
     <message>
         <source>Programme à corriger</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme to correct</translation>
     </message>
     <message>
         <source>Four non démarré</source>
-        <translation type="unfinished"></translation>
+        <translation>Oven not started</translation>
     </message>
     <message>
         <source>Le plan fait enfourner à %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The plan puts the flasks in the oven at %1.</translation>
     </message>
     <message>
         <source>Enfournement à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Into the oven at %1</translation>
     </message>
     <message>
         <source>dans %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1</translation>
     </message>
     <message>
         <source>reste %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 left</translation>
     </message>
     <message>
         <source>Puis %1 à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Then %1 at %2</translation>
     </message>
     <message>
         <source>Fin de la cuisson à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Burnout ends at %1</translation>
     </message>
     <message>
         <source>Cuisson terminée</source>
-        <translation type="unfinished"></translation>
+        <translation>Burnout done</translation>
     </message>
     <message>
         <source>Terminée à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Done at %1</translation>
     </message>
     <message>
         <source>Cuisson : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Burnout: %1</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ QColor shade(const QColor& deep, const QColor& pale, const QColor& background) {
 // "3 h", "1 h 30", "45 min"
 QString duration(qint64 minutes) {
     if (minutes < 60) {
-        return QStringLiteral("%1 min").arg(minutes);
+        return BurnoutChart::tr("%1 min").arg(minutes);
     }
     return minutes % 60 ? QStringLiteral("%1 h %2")
                               .arg(minutes / 60)
@@ -39,7 +39,7 @@ double gridStep(double top, TemperatureUnit unit) {
 
 BurnoutChart::BurnoutChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("burnoutChart"));
-    setAccessibleName(QStringLiteral("Courbe de cuisson"));
+    setAccessibleName(BurnoutChart::tr("Courbe de cuisson"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -89,9 +89,9 @@ void BurnoutChart::paintEvent(QPaintEvent*) {
     const int line = metrics.height();
     if (!m_run || m_run->timeline.total.count() == 0) {
         painter.setPen(ink);
-        painter.drawText(rect().adjusted(line, line, -line, -line),
-                         Qt::AlignCenter | Qt::TextWordWrap,
-                         m_run ? QStringLiteral("Ce programme ne dure pas une minute.") : m_empty);
+        painter.drawText(
+            rect().adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
+            m_run ? BurnoutChart::tr("Ce programme ne dure pas une minute.") : m_empty);
         return;
     }
     const OvenRun& run = *m_run;
@@ -173,14 +173,13 @@ void BurnoutChart::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
         painter.setPen(ink);
         const QString label =
-            at.isValid() ? at.toString(QStringLiteral("HH:mm")) : QStringLiteral("%1 h").arg(n);
+            at.isValid() ? at.toString(QStringLiteral("HH:mm")) : tr("%1 h").arg(n);
         painter.drawText(QRectF(px - 3 * line, plot.bottom() + line / 4.0, 6 * line, line),
                          Qt::AlignHCenter | Qt::AlignTop, label);
         if (midnight) {
-            painter.drawText(
-                QRectF(px - 5 * line, plot.bottom() + 1.25 * line, 10 * line, line),
-                Qt::AlignHCenter | Qt::AlignTop,
-                QLocale(QLocale::French).toString(at.date(), QStringLiteral("ddd d MMM")));
+            painter.drawText(QRectF(px - 5 * line, plot.bottom() + 1.25 * line, 10 * line, line),
+                             Qt::AlignHCenter | Qt::AlignTop,
+                             planDateLocale().toString(at.date(), QStringLiteral("ddd d MMM")));
         }
     }
 
@@ -215,7 +214,7 @@ void BurnoutChart::paintEvent(QPaintEvent*) {
             painter.setPen(QPen(present, 2));
             painter.drawLine(QPointF(px, plot.top() - line / 2.0), QPointF(px, plot.bottom()));
             painter.setFont(bold);
-            const QString label = QStringLiteral("maintenant");
+            const QString label = tr("maintenant");
             const double labelWidth = boldMetrics.horizontalAdvance(label) + line / 2.0;
             const double left = std::clamp(px - labelWidth / 2, 0.0, double(width()) - labelWidth);
             painter.drawText(QRectF(left, plot.top() - 2 * line, labelWidth, line), Qt::AlignCenter,

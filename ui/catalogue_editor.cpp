@@ -29,7 +29,7 @@
 namespace {
 
 QString quoted(const QString& text) {
-    return QStringLiteral("«\u00A0%1\u00A0»").arg(text);
+    return CatalogueEditor::tr("«\u00A0%1\u00A0»").arg(text);
 }
 
 QString encodingName(gypsomix::CatalogueEncoding encoding) {
@@ -37,7 +37,7 @@ QString encodingName(gypsomix::CatalogueEncoding encoding) {
         case gypsomix::CatalogueEncoding::utf8:
             return QStringLiteral("UTF-8");
         case gypsomix::CatalogueEncoding::utf8_bom:
-            return QStringLiteral("UTF-8 avec BOM");
+            return CatalogueEditor::tr("UTF-8 avec BOM");
         case gypsomix::CatalogueEncoding::windows_1252:
             break;
     }
@@ -112,7 +112,7 @@ QWidget* CatalogueEditor::buildTables() {
     if (info.programmes) {
         m_stepsModel = new CatalogueTableModel(m_sheet, true, this);
         m_stepsView = newTable(m_stepsModel, QStringLiteral("steps"));
-        auto* programmes = new QGroupBox(QStringLiteral("Programmes"), page);
+        auto* programmes = new QGroupBox(CatalogueEditor::tr("Programmes"), page);
         (new QVBoxLayout(programmes))->addWidget(tableWithButtons(m_entriesView, false));
         m_stepsGroup = new QGroupBox(page);
         (new QVBoxLayout(m_stepsGroup))->addWidget(tableWithButtons(m_stepsView, true));
@@ -142,15 +142,15 @@ QWidget* CatalogueEditor::buildTables() {
     auto* bottom = new QHBoxLayout;
     m_fileForm = new QLabel(page);
     m_fileForm->setObjectName(QStringLiteral("fileForm"));
-    m_fileForm->setToolTip(
-        QStringLiteral("L'encodage et les fins de ligne du fichier, que l'enregistrement garde"));
+    m_fileForm->setToolTip(CatalogueEditor::tr(
+        "L'encodage et les fins de ligne du fichier, que l'enregistrement garde"));
     bottom->addWidget(m_fileForm, 1);
-    m_saveButton = new QPushButton(QStringLiteral("Enregistrer"), page);
+    m_saveButton = new QPushButton(CatalogueEditor::tr("Enregistrer"), page);
     m_saveButton->setObjectName(QStringLiteral("save"));
     m_saveButton->setToolTip(
-        QStringLiteral("Enregistrer le catalogue ; le fichier précédent est gardé en .bak"));
+        tr("Enregistrer le catalogue ; le fichier précédent est gardé en .bak"));
     connect(m_saveButton, &QPushButton::clicked, this, &CatalogueEditor::save);
-    auto* close = new QPushButton(QStringLiteral("Fermer"), page);
+    auto* close = new QPushButton(CatalogueEditor::tr("Fermer"), page);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     bottom->addWidget(m_saveButton);
     bottom->addWidget(close);
@@ -186,15 +186,15 @@ QWidget* CatalogueEditor::tableWithButtons(QTableView* view, bool steps) {
     const QString definite = m_sheet.rowNoun(level, true);
     using Edit = std::function<void(CatalogueSheet&, int entry, int row)>;
     const std::pair<QString, Edit> actions[] = {
-        {QStringLiteral("Ajouter %1").arg(m_sheet.rowNoun(level, false)),
+        {CatalogueEditor::tr("Ajouter %1").arg(m_sheet.rowNoun(level, false)),
          [](CatalogueSheet& sheet, int entry, int row) { sheet.addRow(entry, row); }},
-        {QStringLiteral("Dupliquer %1").arg(definite),
+        {CatalogueEditor::tr("Dupliquer %1").arg(definite),
          [](CatalogueSheet& sheet, int entry, int row) { sheet.duplicateRow(entry, row); }},
-        {QStringLiteral("Supprimer %1").arg(definite),
+        {CatalogueEditor::tr("Supprimer %1").arg(definite),
          [](CatalogueSheet& sheet, int entry, int row) { sheet.removeRow(entry, row); }},
-        {QStringLiteral("Monter %1").arg(definite),
+        {CatalogueEditor::tr("Monter %1").arg(definite),
          [](CatalogueSheet& sheet, int entry, int row) { sheet.moveRow(entry, row, -1); }},
-        {QStringLiteral("Descendre %1").arg(definite),
+        {CatalogueEditor::tr("Descendre %1").arg(definite),
          [](CatalogueSheet& sheet, int entry, int row) { sheet.moveRow(entry, row, 1); }},
     };
     for (const auto& [text, edit] : actions) {
@@ -240,21 +240,22 @@ QWidget* CatalogueEditor::buildUnreadablePage() {
     layout->addLayout(top);
 
     auto* buttons = new QHBoxLayout;
-    auto* open = new QPushButton(QStringLiteral("Ouvrir dans l'éditeur de texte"), page);
+    auto* open = new QPushButton(CatalogueEditor::tr("Ouvrir dans l'éditeur de texte"), page);
     connect(open, &QPushButton::clicked, this, [this] {
         const QUrl url = QUrl::fromLocalFile(QFileInfo(m_sheet.path()).absoluteFilePath());
         if (!QDesktopServices::openUrl(url)) {
             QMessageBox::warning(this, windowTitle(),
-                                 QStringLiteral("Aucun éditeur de texte n'a pu être ouvert."));
+                                 CatalogueEditor::tr("Aucun éditeur de texte n'a pu être ouvert."));
         }
     });
-    m_restoreButton = new QPushButton(QStringLiteral("Restaurer la copie de sauvegarde"), page);
+    m_restoreButton =
+        new QPushButton(CatalogueEditor::tr("Restaurer la copie de sauvegarde"), page);
     m_restoreButton->setObjectName(QStringLiteral("restore"));
     connect(m_restoreButton, &QPushButton::clicked, this, &CatalogueEditor::restoreBackup);
-    auto* again = new QPushButton(QStringLiteral("Relire le fichier"), page);
+    auto* again = new QPushButton(CatalogueEditor::tr("Relire le fichier"), page);
     again->setObjectName(QStringLiteral("reload"));
     connect(again, &QPushButton::clicked, this, &CatalogueEditor::reload);
-    auto* close = new QPushButton(QStringLiteral("Fermer"), page);
+    auto* close = new QPushButton(CatalogueEditor::tr("Fermer"), page);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     for (QPushButton* button : {open, m_restoreButton, again}) {
         buttons->addWidget(button);
@@ -267,15 +268,15 @@ QWidget* CatalogueEditor::buildUnreadablePage() {
 }
 
 void CatalogueEditor::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Catalogue"));
-    m_saveAction = file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this,
+    QMenu* file = menuBar()->addMenu(CatalogueEditor::tr("&Catalogue"));
+    m_saveAction = file->addAction(CatalogueEditor::tr("&Enregistrer"), QKeySequence::Save, this,
                                    &CatalogueEditor::save);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Fermer"), QKeySequence::Close, this, &QWidget::close);
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Éditio&n"));
-    QAction* undo = m_sheet.undoStack()->createUndoAction(this, QStringLiteral("Annuler"));
+    file->addAction(CatalogueEditor::tr("&Fermer"), QKeySequence::Close, this, &QWidget::close);
+    QMenu* edit = menuBar()->addMenu(CatalogueEditor::tr("Éditio&n"));
+    QAction* undo = m_sheet.undoStack()->createUndoAction(this, CatalogueEditor::tr("Annuler"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_sheet.undoStack()->createRedoAction(this, QStringLiteral("Rétablir"));
+    QAction* redo = m_sheet.undoStack()->createRedoAction(this, CatalogueEditor::tr("Rétablir"));
     redo->setShortcuts(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
@@ -321,13 +322,13 @@ void CatalogueEditor::showLoaded() {
     const QString file = QFileInfo(m_sheet.path()).fileName();
     setWindowTitle(QStringLiteral("%1[*] – %2").arg(file, m_sheet.info().title));
     if (const auto& error = m_sheet.readError()) {
-        m_errorTitle->setText(QStringLiteral("Erreur d'exécution %1").arg(error->number()));
+        m_errorTitle->setText(CatalogueEditor::tr("Erreur d'exécution %1").arg(error->number()));
         QString text = QString::fromStdString(error->what());
         if (m_sheet.stoppedAt() > 0) {
-            text += QStringLiteral("\n\nLa lecture s'est arrêtée à l'enregistrement %1.")
+            text += CatalogueEditor::tr("\n\nLa lecture s'est arrêtée à l'enregistrement %1.")
                         .arg(m_sheet.stoppedAt());
         }
-        text += QStringLiteral(
+        text += CatalogueEditor::tr(
             "\n\nLe catalogue ne peut être modifié ici que lorsqu'il se lit en entier : "
             "corrigez-le dans un éditeur de texte puis relisez-le, ou reprenez la copie de "
             "sauvegarde faite au dernier enregistrement.");
@@ -386,25 +387,25 @@ void CatalogueEditor::updateState() {
     if (m_stepsGroup) {
         const int entry = stepsEntry();
         m_stepsGroup->setTitle(
-            entry < 0 ? QStringLiteral("Étapes")
-                      : QStringLiteral("Étapes du programme %1")
+            entry < 0 ? CatalogueEditor::tr("Étapes")
+                      : CatalogueEditor::tr("Étapes du programme %1")
                             .arg(quoted(m_sheet.entries().at(entry).cells.front().trimmed())));
     }
-    m_fileForm->setText(QStringLiteral("Encodage : %1 · fins de ligne %2")
+    m_fileForm->setText(CatalogueEditor::tr("Encodage : %1 · fins de ligne %2")
                             .arg(encodingName(m_sheet.encoding()), lineEndName(m_sheet.lineEnd())));
     if (!faults.isEmpty()) {
         const SheetFault& first = faults.front();
-        const QString count = faults.size() == 1
-                                  ? QStringLiteral("Une cellule à corriger")
-                                  : QStringLiteral("%1 cellules à corriger").arg(faults.size());
+        const QString count =
+            faults.size() == 1 ? CatalogueEditor::tr("Une cellule à corriger")
+                               : CatalogueEditor::tr("%1 cellules à corriger").arg(faults.size());
         QString where = first.where;
         where[0] = where[0].toUpper();
         showMessage(
-            QStringLiteral("%1 avant d'enregistrer. %2 : %3.").arg(count, where, first.reason),
+            CatalogueEditor::tr("%1 avant d'enregistrer. %2 : %3.").arg(count, where, first.reason),
             true);
     } else if (readable && !m_sheet.fileExists()) {
-        showMessage(QStringLiteral("Le fichier %1 n'existe pas encore : il sera créé à "
-                                   "l'enregistrement.")
+        showMessage(CatalogueEditor::tr("Le fichier %1 n'existe pas encore : il sera créé à "
+                                        "l'enregistrement.")
                         .arg(quoted(m_sheet.path())),
                     false);
     } else {
@@ -418,7 +419,8 @@ void CatalogueEditor::showMessage(const QString& text, bool fault) {
     const QIcon icon = style()->standardIcon(fault ? QStyle::SP_MessageBoxWarning
                                                    : QStyle::SP_MessageBoxInformation);
     m_messageIcon->setPixmap(text.isEmpty() ? QPixmap() : icon.pixmap(size, size));
-    m_message->setAccessibleName(fault ? QStringLiteral("Erreur") : QStringLiteral("Message"));
+    m_message->setAccessibleName(fault ? CatalogueEditor::tr("Erreur")
+                                       : CatalogueEditor::tr("Message"));
 }
 
 QString CatalogueEditor::message() const {
@@ -428,14 +430,15 @@ QString CatalogueEditor::message() const {
 bool CatalogueEditor::askForUtf8(const gypsomix::RunTimeError& error) {
     std::unique_ptr<QMessageBox> box(question(
         this, QStringLiteral("encodingQuestion"), windowTitle().remove(QStringLiteral("[*]")),
-        QStringLiteral("Le fichier %1 est en Windows-1252, qui ne peut pas contenir ce texte. "
-                       "Passer le fichier en UTF-8 ?")
+        CatalogueEditor::tr("Le fichier %1 est en Windows-1252, qui ne peut pas contenir ce texte. "
+                            "Passer le fichier en UTF-8 ?")
             .arg(quoted(QFileInfo(m_sheet.path()).fileName())),
         QString::fromStdString(error.what()) +
-            QStringLiteral("\n\nEn UTF-8, Gypsomix et les éditeurs de texte d'aujourd'hui le "
-                           "lisent toujours.")));
-    QPushButton* utf8 = box->addButton(QStringLiteral("Passer en UTF-8"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+            CatalogueEditor::tr("\n\nEn UTF-8, Gypsomix et les éditeurs de texte d'aujourd'hui le "
+                                "lisent toujours.")));
+    QPushButton* utf8 =
+        box->addButton(CatalogueEditor::tr("Passer en UTF-8"), QMessageBox::AcceptRole);
+    box->addButton(CatalogueEditor::tr("Annuler"), QMessageBox::RejectRole);
     box->setDefaultButton(utf8);
     box->exec();
     return box->clickedButton() == utf8;
@@ -454,20 +457,21 @@ bool CatalogueEditor::save() {
             m_sheet.setEncoding(gypsomix::CatalogueEncoding::utf8);
             return save();
         }
-        showMessage(QStringLiteral("Le catalogue n'a pas été enregistré."), true);
+        showMessage(CatalogueEditor::tr("Le catalogue n'a pas été enregistré."), true);
         if (!error.encoding_cannot_hold()) {
             showRunTimeError(this, error);
         }
         return false;
     } catch (const gypsomix::RunTimeError& error) {
-        showMessage(QStringLiteral("Le catalogue n'a pas été enregistré : le fichier est resté "
-                                   "tel qu'il était."),
-                    true);
+        showMessage(
+            CatalogueEditor::tr("Le catalogue n'a pas été enregistré : le fichier est resté "
+                                "tel qu'il était."),
+            true);
         showRunTimeError(this, error);
         return false;
     }
     updateState();
-    showMessage(QStringLiteral("Enregistré ; la version précédente est gardée dans %1.")
+    showMessage(CatalogueEditor::tr("Enregistré ; la version précédente est gardée dans %1.")
                     .arg(quoted(QFileInfo(m_sheet.path()).fileName() + QStringLiteral(".bak"))),
                 false);
     emit catalogueSaved(m_sheet.path());
@@ -478,18 +482,18 @@ bool CatalogueEditor::maybeSave() {
     if (!m_sheet.isModified()) {
         return true;
     }
-    std::unique_ptr<QMessageBox> box(
-        question(this, QStringLiteral("saveQuestion"), m_sheet.info().title,
-                 QStringLiteral("Enregistrer les modifications du catalogue %1\u00A0?")
-                     .arg(quoted(QFileInfo(m_sheet.path()).fileName())),
-                 canSave() ? QStringLiteral("Sinon, elles seront perdues.")
-                           : QStringLiteral("Des cellules sont encore à corriger : « Enregistrer » "
-                                            "ramène au catalogue.")));
+    std::unique_ptr<QMessageBox> box(question(
+        this, QStringLiteral("saveQuestion"), m_sheet.info().title,
+        CatalogueEditor::tr("Enregistrer les modifications du catalogue %1\u00A0?")
+            .arg(quoted(QFileInfo(m_sheet.path()).fileName())),
+        canSave() ? CatalogueEditor::tr("Sinon, elles seront perdues.")
+                  : CatalogueEditor::tr("Des cellules sont encore à corriger : « Enregistrer » "
+                                        "ramène au catalogue.")));
     QPushButton* saveButton =
-        box->addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole);
+        box->addButton(CatalogueEditor::tr("Enregistrer"), QMessageBox::AcceptRole);
     QPushButton* discard =
-        box->addButton(QStringLiteral("Ne pas enregistrer"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        box->addButton(CatalogueEditor::tr("Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(CatalogueEditor::tr("Annuler"), QMessageBox::RejectRole);
     box->setDefaultButton(saveButton);
     box->setEscapeButton(cancel);
     box->exec();
@@ -506,12 +510,13 @@ bool CatalogueEditor::restoreBackup() {
     const QString file = QFileInfo(path).fileName();
     std::unique_ptr<QMessageBox> box(
         question(this, QStringLiteral("restoreQuestion"), m_sheet.info().title,
-                 QStringLiteral("Remplacer %1 par sa copie de sauvegarde %2\u00A0?")
+                 CatalogueEditor::tr("Remplacer %1 par sa copie de sauvegarde %2\u00A0?")
                      .arg(quoted(file), quoted(file + QStringLiteral(".bak"))),
-                 QStringLiteral("Le fichier illisible est gardé sous le nom %1.")
+                 CatalogueEditor::tr("Le fichier illisible est gardé sous le nom %1.")
                      .arg(quoted(file + QStringLiteral(".illisible")))));
-    QPushButton* restore = box->addButton(QStringLiteral("Restaurer"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    QPushButton* restore =
+        box->addButton(CatalogueEditor::tr("Restaurer"), QMessageBox::AcceptRole);
+    box->addButton(CatalogueEditor::tr("Annuler"), QMessageBox::RejectRole);
     box->exec();
     if (box->clickedButton() != restore) {
         return false;
@@ -524,8 +529,8 @@ bool CatalogueEditor::restoreBackup() {
                       target.write(source.readAll()) == source.size() && target.commit();
     if (!done) {
         QMessageBox::warning(this, m_sheet.info().title,
-                             QStringLiteral("La copie de sauvegarde n'a pas pu être remise en "
-                                            "place ; le fichier est resté tel qu'il était."));
+                             CatalogueEditor::tr("La copie de sauvegarde n'a pas pu être remise en "
+                                                 "place ; le fichier est resté tel qu'il était."));
         return false;
     }
     reload();

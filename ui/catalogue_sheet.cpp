@@ -14,45 +14,58 @@ namespace {
 // The metal and burnout catalogues are named here by their files: the editor needs no more of
 // them than where they are and what their fields mean.
 const CatalogueKindInfo kKinds[] = {
-    {QStringLiteral("Revêtements"),
+    {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Revêtements")),
      QString::fromLatin1(gypsomix::MatRecord::path),
      gypsomix::MatRecord::fields,
-     {{QStringLiteral("Nom"), CellRule::name},
-      {QStringLiteral("Eau utilisée (%)"), CellRule::percent},
-      {QStringLiteral("Temps de malaxage (min)"), CellRule::number},
-      {QStringLiteral("Temps de gel (min)"), CellRule::number},
-      {QStringLiteral("Temps utile de coulabilité (min)"), CellRule::number},
-      {QStringLiteral("Densité du revêtement liquide"), CellRule::aboveZero},
-      {QStringLiteral("Expansion de prise à 1 heure"), CellRule::number},
-      {QStringLiteral("Expansion de prise à 2 heures"), CellRule::number}},
+     {{QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Nom")), CellRule::name},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Eau utilisée (%)")),
+       CellRule::percent},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Temps de malaxage (min)")),
+       CellRule::number},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Temps de gel (min)")),
+       CellRule::number},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Temps utile de coulabilité (min)")),
+       CellRule::number},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Densité du revêtement liquide")),
+       CellRule::aboveZero},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Expansion de prise à 1 heure")),
+       CellRule::number},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Expansion de prise à 2 heures")),
+       CellRule::number}},
      false},
-    {QStringLiteral("Cylindres"),
+    {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Cylindres")),
      QString::fromLatin1(gypsomix::CylindreRecord::path),
      gypsomix::CylindreRecord::fields,
-     {{QStringLiteral("Nom"), CellRule::name},
-      {QStringLiteral("Diamètre (mm)"), CellRule::aboveZero},
-      {QStringLiteral("Hauteur (mm)"), CellRule::aboveZero}},
+     {{QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Nom")), CellRule::name},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Diamètre (mm)")),
+       CellRule::aboveZero},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Hauteur (mm)")),
+       CellRule::aboveZero}},
      false},
-    {QStringLiteral("Métaux"),
+    {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Métaux")),
      QStringLiteral("Data/Metal.txt"),
      2,
-     {{QStringLiteral("Nom"), CellRule::name},
-      {QStringLiteral("Densité (g/cm³)"), CellRule::aboveZero}},
+     {{QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Nom")), CellRule::name},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Densité (g/cm³)")),
+       CellRule::aboveZero}},
      false},
-    {QStringLiteral("Programmes de cuisson"),
+    {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Programmes de cuisson")),
      QStringLiteral("Data/Cuisson.txt"),
      4,
-     {{QStringLiteral("Programme"), CellRule::name},
-      {QStringLiteral("Température visée (°C)"), CellRule::temperature},
-      {QStringLiteral("Montée (°C/h)"), CellRule::notNegative},
-      {QStringLiteral("Palier (min)"), CellRule::notNegative}},
+     {{QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Programme")), CellRule::name},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Température visée (°C)")),
+       CellRule::temperature},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Montée (°C/h)")),
+       CellRule::notNegative},
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("CatalogueSheet", "Palier (min)")),
+       CellRule::notNegative}},
      true},
 };
 
 constexpr double kAbsoluteZero = -273.15;
 
 QString quoted(const QString& text) {
-    return QStringLiteral("«\u00A0%1\u00A0»").arg(text);
+    return CatalogueSheet::tr("«\u00A0%1\u00A0»").arg(text);
 }
 
 // The name as the programs list it: spaces around it do not count.
@@ -76,13 +89,13 @@ const CatalogueKindInfo& catalogueKindInfo(CatalogueKind kind) {
 QString cellFault(CellRule rule, const QString& text, const gypsomix::NumberFormat& format) {
     if (rule == CellRule::name) {
         if (listedName(text).isEmpty()) {
-            return QStringLiteral("le nom est vide");
+            return CatalogueSheet::tr("le nom est vide");
         }
         if (text.contains(QLatin1Char('"'))) {
-            return QStringLiteral("un nom ne peut pas contenir de guillemet droit (\")");
+            return CatalogueSheet::tr("un nom ne peut pas contenir de guillemet droit (\")");
         }
         if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-            return QStringLiteral("un nom tient sur une seule ligne");
+            return CatalogueSheet::tr("un nom tient sur une seule ligne");
         }
         return {};
     }
@@ -91,25 +104,25 @@ QString cellFault(CellRule rule, const QString& text, const gypsomix::NumberForm
         value = gypsomix::text_to_number(text.toStdString(), format);
     } catch (const gypsomix::RunTimeError& error) {
         if (text.trimmed().isEmpty()) {
-            return QStringLiteral("la valeur manque");
+            return CatalogueSheet::tr("la valeur manque");
         }
         return error.error() == gypsomix::ErrorNumber::overflow
-                   ? QStringLiteral("le nombre dépasse les limites d'un nombre réel")
-                   : QStringLiteral("%1 n'est pas un nombre").arg(quoted(text.trimmed()));
+                   ? CatalogueSheet::tr("le nombre dépasse les limites d'un nombre réel")
+                   : CatalogueSheet::tr("%1 n'est pas un nombre").arg(quoted(text.trimmed()));
     }
     switch (rule) {
         case CellRule::percent:
-            return value < 0 || value > 100 ? QStringLiteral("un pourcentage de 0 à 100")
+            return value < 0 || value > 100 ? CatalogueSheet::tr("un pourcentage de 0 à 100")
                                             : QString();
         case CellRule::aboveZero:
-            return value > 0 ? QString() : QStringLiteral("un nombre supérieur à 0");
+            return value > 0 ? QString() : CatalogueSheet::tr("un nombre supérieur à 0");
         case CellRule::temperature:
             return value >= kAbsoluteZero ? QString()
-                                          : QStringLiteral("pas moins de %1 °C")
+                                          : CatalogueSheet::tr("pas moins de %1 °C")
                                                 .arg(QString::fromStdString(gypsomix::value_to_text(
                                                     kAbsoluteZero, format)));
         case CellRule::notNegative:
-            return value >= 0 ? QString() : QStringLiteral("un nombre positif ou nul");
+            return value >= 0 ? QString() : CatalogueSheet::tr("un nombre positif ou nul");
         default:
             return {};
     }
@@ -182,7 +195,13 @@ CatalogueSheet::CatalogueSheet(CatalogueKind kind, const QString& path, QObject*
     : QObject(parent),
       m_info(catalogueKindInfo(kind)),
       m_path(path),
-      m_entries(std::make_shared<const Entries>()) {}
+      m_entries(std::make_shared<const Entries>()) {
+    // The table keeps the French words; the caster reads them in the program's language.
+    m_info.title = tr(m_info.title.toUtf8().constData());
+    for (CatalogueColumn& column : m_info.columns) {
+        column.header = tr(column.header.toUtf8().constData());
+    }
+}
 
 CatalogueSheet::~CatalogueSheet() {
     // The steps call back into the sheet; they go first.
@@ -249,12 +268,12 @@ void CatalogueSheet::load() {
 
 QString CatalogueSheet::rowNoun(int entry, bool definite) const {
     if (entry >= 0) {
-        return definite ? QStringLiteral("l'étape") : QStringLiteral("une étape");
+        return definite ? CatalogueSheet::tr("l'étape") : CatalogueSheet::tr("une étape");
     }
     if (m_info.programmes) {
-        return definite ? QStringLiteral("le programme") : QStringLiteral("un programme");
+        return definite ? CatalogueSheet::tr("le programme") : CatalogueSheet::tr("un programme");
     }
-    return definite ? QStringLiteral("la ligne") : QStringLiteral("une ligne");
+    return definite ? CatalogueSheet::tr("la ligne") : CatalogueSheet::tr("une ligne");
 }
 
 QString CatalogueSheet::faultAt(const SheetPlace& place,
@@ -271,12 +290,12 @@ QString CatalogueSheet::faultIf(const SheetPlace& place, const QString& text,
     // A programme is found by its name: two of one name would be one for the plan.
     for (int i = 0; i < entries().size(); ++i) {
         if (i != place.entry && listedName(entries()[i].cells.front()) == listedName(text)) {
-            return QStringLiteral("le nom %1 est déjà celui d'un autre programme")
+            return CatalogueSheet::tr("le nom %1 est déjà celui d'un autre programme")
                 .arg(quoted(listedName(text)));
         }
     }
     if (entries()[place.entry].steps.isEmpty()) {
-        return QStringLiteral("le programme n'a aucune étape");
+        return CatalogueSheet::tr("le programme n'a aucune étape");
     }
     return {};
 }
@@ -294,16 +313,16 @@ QList<SheetFault> CatalogueSheet::faults() const {
         const SheetEntry& entry = entries()[e];
         if (!m_info.programmes) {
             for (int c = 0; c < entry.cells.size(); ++c) {
-                check({e, -1, c}, QStringLiteral("ligne %1, %2")
+                check({e, -1, c}, CatalogueSheet::tr("ligne %1, %2")
                                       .arg(e + 1)
                                       .arg(quoted(m_info.columns[c].header)));
             }
             continue;
         }
-        check({e, -1, 0}, QStringLiteral("programme %1").arg(e + 1));
+        check({e, -1, 0}, CatalogueSheet::tr("programme %1").arg(e + 1));
         for (int s = 0; s < entry.steps.size(); ++s) {
             for (int c = 0; c < entry.steps[s].size(); ++c) {
-                check({e, s, c}, QStringLiteral("programme %1, étape %2, %3")
+                check({e, s, c}, CatalogueSheet::tr("programme %1, étape %2, %3")
                                      .arg(quoted(listedName(entry.cells.front())))
                                      .arg(s + 1)
                                      .arg(quoted(m_info.columns[c + 1].header)));
@@ -335,7 +354,8 @@ void CatalogueSheet::setCell(const SheetPlace& place, const QString& text) {
     auto after = std::make_shared<Entries>(entries());
     SheetEntry& entry = (*after)[place.entry];
     (place.step < 0 ? entry.cells : entry.steps[place.step])[place.column] = text;
-    push(new EditCellCommand(this, QStringLiteral("Modifier %1").arg(quoted(column(place).header)),
+    push(new EditCellCommand(this,
+                             CatalogueSheet::tr("Modifier %1").arg(quoted(column(place).header)),
                              std::move(after), place, place, false));
 }
 
@@ -354,7 +374,7 @@ void CatalogueSheet::addRow(int entry, int after) {
             rows.insert(at, QStringList(m_info.fields - 1, {}));
         }
     });
-    push(new AddRowCommand(this, QStringLiteral("Ajouter %1").arg(rowNoun(entry, false)),
+    push(new AddRowCommand(this, CatalogueSheet::tr("Ajouter %1").arg(rowNoun(entry, false)),
                            std::move(edited), rowPlace(entry, std::max(after, 0)),
                            rowPlace(entry, at), true));
 }
@@ -374,9 +394,9 @@ void CatalogueSheet::duplicateRow(int entry, int row) {
     if (entry < 0 && m_info.programmes) {
         // A copy of a programme is a programme of its own: it needs a name of its own.
         QString& name = (*edited)[row + 1].cells.front();
-        name = QStringLiteral("%1 (copie)").arg(listedName(name));
+        name = CatalogueSheet::tr("%1 (copie)").arg(listedName(name));
     }
-    push(new DuplicateRowCommand(this, QStringLiteral("Dupliquer %1").arg(rowNoun(entry, true)),
+    push(new DuplicateRowCommand(this, CatalogueSheet::tr("Dupliquer %1").arg(rowNoun(entry, true)),
                                  std::move(edited), rowPlace(entry, row), rowPlace(entry, row + 1),
                                  true));
 }
@@ -395,7 +415,7 @@ void CatalogueSheet::removeRow(int entry, int row) {
     }
     int left = 0;
     withRows(*edited, entry, [&](auto& rows) { left = int(rows.size()); });
-    push(new RemoveRowCommand(this, QStringLiteral("Supprimer %1").arg(rowNoun(entry, true)),
+    push(new RemoveRowCommand(this, CatalogueSheet::tr("Supprimer %1").arg(rowNoun(entry, true)),
                               std::move(edited), rowPlace(entry, row),
                               rowPlace(entry, std::min(row, left - 1)), true));
 }
@@ -412,7 +432,8 @@ void CatalogueSheet::moveRow(int entry, int row, int by) {
     if (!done) {
         return;
     }
-    const QString verb = by < 0 ? QStringLiteral("Monter %1") : QStringLiteral("Descendre %1");
+    const QString verb =
+        by < 0 ? CatalogueSheet::tr("Monter %1") : CatalogueSheet::tr("Descendre %1");
     push(new MoveRowCommand(this, verb.arg(rowNoun(entry, true)), std::move(edited),
                             rowPlace(entry, row), rowPlace(entry, row + by), true));
 }

@@ -77,22 +77,22 @@ QString native(const QString& path) {
 QString reasonOf(const QSqlError& error, const QString& path) {
     switch (codeOf(error)) {
         case kFull:
-            return QStringLiteral("le disque est plein.");
+            return Journal::tr("le disque est plein.");
         case kPermission:
         case kReadOnly:
         case kCannotOpen:
-            return QStringLiteral("le dossier « %1 » ne peut pas être écrit.")
+            return Journal::tr("le dossier « %1 » ne peut pas être écrit.")
                 .arg(native(QFileInfo(path).absolutePath()));
         case kIoError:
-            return QStringLiteral("le disque a refusé l'écriture.");
+            return Journal::tr("le disque a refusé l'écriture.");
         case kBusy:
         case kLocked:
-            return QStringLiteral("le journal est occupé par un autre programme.");
+            return Journal::tr("le journal est occupé par un autre programme.");
         case kCorrupt:
         case kNotADatabase:
-            return QStringLiteral("le journal est endommagé.");
+            return Journal::tr("le journal est endommagé.");
         default:
-            return QStringLiteral("SQLite répond « %1 ».").arg(error.text());
+            return Journal::tr("SQLite répond « %1 ».").arg(error.text());
     }
 }
 
@@ -169,18 +169,18 @@ std::variant<JournalCast, QString> castOfPlan(const gypsomix::PlanDocument& plan
                                               const gypsomix::PlanFigures& figures,
                                               const std::optional<QDateTime>& mixedAt,
                                               const gypsomix::NumberFormat& format) {
-    const QString cannot = QStringLiteral("La coulée ne peut pas être consignée : %1");
+    const QString cannot = Journal::tr("La coulée ne peut pas être consignée : %1");
     if (!figures.has_material || !plan.material) {
-        return cannot.arg(QStringLiteral("aucun revêtement n'est choisi."));
+        return cannot.arg(Journal::tr("aucun revêtement n'est choisi."));
     }
     if (figures.error) {
-        return cannot.arg(QStringLiteral("le plan a une erreur (%1).")
+        return cannot.arg(Journal::tr("le plan a une erreur (%1).")
                               .arg(QString::fromStdString(figures.error->what())));
     }
     const auto powder = wholeGrams(figures.result.masses.powder, format);
     const auto liquid = wholeGrams(figures.result.masses.water, format);
     if (!powder || !liquid) {
-        return cannot.arg(QStringLiteral("les masses ne sont pas des grammes entiers."));
+        return cannot.arg(Journal::tr("les masses ne sont pas des grammes entiers."));
     }
     JournalCast cast;
     cast.recordedAt = isoTime(QDateTime::currentDateTime());
@@ -205,6 +205,10 @@ std::variant<JournalCast, QString> castOfPlan(const gypsomix::PlanDocument& plan
     return cast;
 }
 
+QString castWordText(const QString& stored) {
+    return Journal::tr(stored.toUtf8().constData());
+}
+
 bool castMatches(const JournalCast& cast, const QString& search) {
     const QString where =
         folded(cast.material + QLatin1Char('\n') + cast.metal + QLatin1Char('\n') + cast.notes);
@@ -219,17 +223,17 @@ Journal::Journal(const QString& path, QObject* parent)
     static int journals = 0;
     m_connection = QStringLiteral("gypsomix-journal-%1").arg(++journals);
     const QString unavailable =
-        QStringLiteral("Le journal des coulées « %1 » n'est pas disponible : %2");
+        Journal::tr("Le journal des coulées « %1 » n'est pas disponible : %2");
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         m_notice = unavailable.arg(
             native(m_path),
-            QStringLiteral("le pilote SQLite de Qt (paquet libqt6sql6-sqlite) manque."));
+            Journal::tr("le pilote SQLite de Qt (paquet libqt6sql6-sqlite) manque."));
         return;
     }
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        m_notice = unavailable.arg(native(m_path),
-                                   QStringLiteral("le dossier « %1 » ne peut pas être créé.")
-                                       .arg(native(QFileInfo(m_path).absolutePath())));
+        m_notice =
+            unavailable.arg(native(m_path), Journal::tr("le dossier « %1 » ne peut pas être créé.")
+                                                .arg(native(QFileInfo(m_path).absolutePath())));
         return;
     }
     QString fault;
@@ -239,11 +243,10 @@ Journal::Journal(const QString& path, QObject* parent)
         const QString aside = setAside();
         if (aside.isEmpty()) {
             m_notice = unavailable.arg(
-                native(m_path),
-                QStringLiteral("il est endommagé et ne peut pas être mis de côté."));
+                native(m_path), Journal::tr("il est endommagé et ne peut pas être mis de côté."));
             return;
         }
-        m_notice = QStringLiteral(
+        m_notice = Journal::tr(
                        "Le journal des coulées était endommagé ou n'en était pas un : "
                        "il est mis de côté sous « %1 », et un nouveau journal "
                        "commence.")
@@ -255,10 +258,10 @@ Journal::Journal(const QString& path, QObject* parent)
         opened = open(true, fault);
         if (opened == Opened::ok) {
             m_state = State::readOnly;
-            m_fault = QStringLiteral(
+            m_fault = Journal::tr(
                 "il vient d'une version plus récente de Gypsomix et n'est "
                 "ouvert qu'en lecture.");
-            m_notice = QStringLiteral(
+            m_notice = Journal::tr(
                            "Le journal des coulées « %1 » vient d'une version plus "
                            "récente de Gypsomix : il est ouvert en lecture seule.")
                            .arg(native(m_path));
@@ -330,7 +333,7 @@ Journal::Opened Journal::open(bool readOnly, QString& fault) {
         return failed();
     }
     if (query.next() && query.value(0).toString() != QStringLiteral("wal")) {
-        fault = QStringLiteral(
+        fault = Journal::tr(
                     "le dossier « %1 » ne permet pas à SQLite de tenir son journal "
                     "d'écriture (mode WAL).")
                     .arg(native(QFileInfo(m_path).absolutePath()));
@@ -445,7 +448,7 @@ Journal::Written Journal::write(const QString& statement, const QVariantList& va
         written.fault =
             m_state == State::readOnly
                 ? m_fault
-                : (m_fault.isEmpty() ? QStringLiteral("le journal n'est pas ouvert.") : m_fault);
+                : (m_fault.isEmpty() ? Journal::tr("le journal n'est pas ouvert.") : m_fault);
         return written;
     }
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -495,15 +498,15 @@ std::variant<qint64, QString> Journal::record(const gypsomix::PlanDocument& plan
                cast.metalG ? QVariant(*cast.metalG) : QVariant(),
                QString::fromStdString(gypsomix::write_plan_file(plan))});
     if (!written.fault.isEmpty()) {
-        return QStringLiteral("La coulée n'a pas été consignée : %1").arg(written.fault);
+        return Journal::tr("La coulée n'a pas été consignée : %1").arg(written.fault);
     }
     return written.id;
 }
 
 QString Journal::setOutcome(qint64 id, const CastOutcome& outcome) {
-    const QString cannot = QStringLiteral("La coulée n'a pas été modifiée : %1");
+    const QString cannot = Journal::tr("La coulée n'a pas été modifiée : %1");
     if (!outcome.result.isEmpty() && !kCastResults.contains(outcome.result)) {
-        return cannot.arg(QStringLiteral("« %1 » n'est pas un résultat.").arg(outcome.result));
+        return cannot.arg(Journal::tr("« %1 » n'est pas un résultat.").arg(outcome.result));
     }
     QStringList defects;
     for (const QString& defect : kCastDefects) {
@@ -512,10 +515,10 @@ QString Journal::setOutcome(qint64 id, const CastOutcome& outcome) {
         }
     }
     if (defects.size() != QSet<QString>(outcome.defects.begin(), outcome.defects.end()).size()) {
-        return cannot.arg(QStringLiteral("un défaut n'est pas dans la liste."));
+        return cannot.arg(Journal::tr("un défaut n'est pas dans la liste."));
     }
     if (!outcome.waterTemperature.isEmpty() && !isInvariantNumber(outcome.waterTemperature)) {
-        return cannot.arg(QStringLiteral("la température de l'eau n'est pas un nombre."));
+        return cannot.arg(Journal::tr("la température de l'eau n'est pas un nombre."));
     }
     const Written written =
         write(QStringLiteral("UPDATE casts SET result = ?, defects = ?, water_temperature = ?, "
@@ -526,13 +529,13 @@ QString Journal::setOutcome(qint64 id, const CastOutcome& outcome) {
         return cannot.arg(written.fault);
     }
     return written.rows == 1 ? QString()
-                             : cannot.arg(QStringLiteral("elle n'est plus dans le journal."));
+                             : cannot.arg(Journal::tr("elle n'est plus dans le journal."));
 }
 
 QString Journal::remove(qint64 id) {
     const Written written = write(QStringLiteral("DELETE FROM casts WHERE id = ?"), {id});
     if (!written.fault.isEmpty()) {
-        return QStringLiteral("La coulée n'a pas été supprimée : %1").arg(written.fault);
+        return Journal::tr("La coulée n'a pas été supprimée : %1").arg(written.fault);
     }
     return {};
 }
@@ -543,18 +546,26 @@ QString recordCast(Journal& journal, const gypsomix::PlanDocument& plan,
     if (const auto* why = std::get_if<QString>(&recorded)) {
         return *why;
     }
-    return QStringLiteral("Coulée consignée dans le journal des coulées (n° %1).")
+    return Journal::tr("Coulée consignée dans le journal des coulées (n° %1).")
         .arg(std::get<qint64>(recorded));
+}
+
+QString shownDefects(const QStringList& defects) {
+    QStringList shown;
+    for (const QString& defect : defects) {
+        shown << castWordText(defect);
+    }
+    return shown.join(QStringLiteral(", "));
 }
 
 QString exportJournalCsv(const Journal& journal, const QString& path,
                          const gypsomix::NumberFormat& format) {
     const auto cannot = [&](const QString& why) {
-        return QStringLiteral("Le journal des coulées n'a pas été exporté dans « %1 » : %2")
+        return Journal::tr("Le journal des coulées n'a pas été exporté dans « %1 » : %2")
             .arg(native(path), why);
     };
     if (journal.state() == Journal::State::unavailable) {
-        return cannot(QStringLiteral("il n'est pas disponible."));
+        return cannot(Journal::tr("il n'est pas disponible."));
     }
     // Spreadsheets split on `;` where the comma is the decimal separator.
     const QChar separator = format.decimal == "," ? QLatin1Char(';') : QLatin1Char(',');
@@ -576,13 +587,12 @@ QString exportJournalCsv(const Journal& journal, const QString& path,
         }
         return quoted.join(separator) + QStringLiteral("\r\n");
     };
-    QString csv =
-        line({QStringLiteral("N°"), QStringLiteral("Consignée le"), QStringLiteral("Mélange"),
-              QStringLiteral("Revêtement"), QStringLiteral("Eau (%)"), QStringLiteral("Cylindres"),
-              QStringLiteral("Volume (dm³)"), QStringLiteral("Poudre (g)"),
-              QStringLiteral("Liquide (g)"), QStringLiteral("Métal"), QStringLiteral("Métal (g)"),
-              QStringLiteral("Température de l'eau (°C)"), QStringLiteral("Résultat"),
-              QStringLiteral("Défauts"), QStringLiteral("Notes")});
+    QString csv = line({Journal::tr("N°"), Journal::tr("Consignée le"), Journal::tr("Mélange"),
+                        Journal::tr("Revêtement"), Journal::tr("Eau (%)"), Journal::tr("Cylindres"),
+                        Journal::tr("Volume (dm³)"), Journal::tr("Poudre (g)"),
+                        Journal::tr("Liquide (g)"), Journal::tr("Métal"), Journal::tr("Métal (g)"),
+                        Journal::tr("Température de l'eau (°C)"), Journal::tr("Résultat"),
+                        Journal::tr("Défauts"), Journal::tr("Notes")});
     // Oldest first, as a log reads.
     const QList<JournalCast> casts = journal.casts();
     for (auto cast = casts.rbegin(); cast != casts.rend(); ++cast) {
@@ -591,8 +601,8 @@ QString exportJournalCsv(const Journal& journal, const QString& path,
                      decimal(cast->volumeDm3), QString::number(cast->powderG),
                      QString::number(cast->liquidG), cast->metal,
                      cast->metalG ? QString::number(*cast->metalG) : QString(),
-                     decimal(cast->waterTemperature), cast->result,
-                     cast->defects.join(QStringLiteral(", ")), cast->notes});
+                     decimal(cast->waterTemperature), castWordText(cast->result),
+                     shownDefects(cast->defects), cast->notes});
     }
     const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
     QSaveFile file(path);

@@ -12,14 +12,24 @@
 #include "document/plan_figures.h"
 #include "ui/number_format.h"
 
-// What a cast can come out as, and the defects a caster may mark on it, in the words stored.
-inline const QStringList kCastResults = {QStringLiteral("réussie"), QStringLiteral("défauts"),
-                                         QStringLiteral("ratée")};
+// What a cast can come out as, and the defects a caster may mark on it, in the words stored:
+// French in every journal, whatever the language of the program that wrote it.
+inline const QStringList kCastResults = {QStringLiteral(QT_TRANSLATE_NOOP("Journal", "réussie")),
+                                         QStringLiteral(QT_TRANSLATE_NOOP("Journal", "défauts")),
+                                         QStringLiteral(QT_TRANSLATE_NOOP("Journal", "ratée"))};
 inline const QStringList kCastDefects = {
-    QStringLiteral("porosité"),         QStringLiteral("bulles"),
-    QStringLiteral("ailettes"),         QStringLiteral("manque de métal"),
-    QStringLiteral("surface rugueuse"), QStringLiteral("inclusions"),
-    QStringLiteral("fissures")};
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "porosité")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "bulles")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "ailettes")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "manque de métal")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "surface rugueuse")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "inclusions")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Journal", "fissures"))};
+
+// A stored result or defect as the caster reads it, in the program's language; defects joined
+// by commas.
+QString castWordText(const QString& stored);
+QString shownDefects(const QStringList& defects);
 
 // One row of the journal, as stored: decimals in the invariant form ("1.72"), times in ISO 8601
 // with their UTC offset. An empty text stands for a NULL column.
@@ -134,8 +144,8 @@ QString recordCast(Journal& journal, const gypsomix::PlanDocument& plan,
                    const gypsomix::PlanFigures& figures, const std::optional<QDateTime>& mixedAt);
 
 // Writes every cast of the journal, oldest first, as CSV for a spreadsheet: UTF-8 with a
-// byte-order mark, French headers, decimals under `format`, separated by `;` where the decimal
-// separator is a comma and by `,` elsewhere. Written whole or not at all; returns why not, or
-// an empty text.
+// byte-order mark, headers in the program's language, results and defects too, decimals under
+// `format`, separated by `;` where the decimal separator is a comma and by `,` elsewhere. Written
+// whole or not at all; returns why not, or an empty text.
 QString exportJournalCsv(const Journal& journal, const QString& path,
                          const gypsomix::NumberFormat& format = regionalNumberFormat());

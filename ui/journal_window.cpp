@@ -41,12 +41,22 @@ QString shownTime(const QString& iso, QLocale::FormatType form = QLocale::ShortF
     return time.isValid() ? QLocale::system().toString(time.toLocalTime(), form) : iso;
 }
 
+// The clock time alone: "08:42", "8:42 AM".
+QString shownClock(const QString& iso) {
+    const QDateTime time = QDateTime::fromString(iso, Qt::ISODate);
+    return time.isValid()
+               ? QLocale::system().toString(time.toLocalTime().time(), QLocale::ShortFormat)
+               : iso;
+}
+
 QString resultText(const JournalCast& cast) {
     if (cast.defects.isEmpty()) {
-        return cast.result;
+        return castWordText(cast.result);
     }
-    const QString defects = cast.defects.join(QStringLiteral(", "));
-    return cast.result.isEmpty() ? defects : QStringLiteral("%1 : %2").arg(cast.result, defects);
+    const QString defects = shownDefects(cast.defects);
+    return cast.result.isEmpty()
+               ? defects
+               : JournalWindow::tr("%1 : %2").arg(castWordText(cast.result), defects);
 }
 
 QTableWidgetItem* cell(const QString& text, bool number = false) {
@@ -65,7 +75,7 @@ QTableWidgetItem* cell(const QString& text, bool number = false) {
 JournalWindow::JournalWindow(Journal& journal, QWidget* parent)
     : QWidget(parent, Qt::Window), m_journal(journal) {
     setObjectName(QStringLiteral("Journal des coulées"));
-    setWindowTitle(QStringLiteral("Journal des coulées"));
+    setWindowTitle(JournalWindow::tr("Journal des coulées"));
 
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("notice"));
@@ -74,19 +84,19 @@ JournalWindow::JournalWindow(Journal& journal, QWidget* parent)
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
-    m_search->setPlaceholderText(QStringLiteral("Revêtement, métal ou mot des notes"));
+    m_search->setPlaceholderText(JournalWindow::tr("Revêtement, métal ou mot des notes"));
     m_search->setClearButtonEnabled(true);
-    m_search->setAccessibleName(QStringLiteral("Rechercher"));
-    auto* searchLabel = new QLabel(QStringLiteral("&Rechercher :"), this);
+    m_search->setAccessibleName(JournalWindow::tr("Rechercher"));
+    auto* searchLabel = new QLabel(JournalWindow::tr("&Rechercher :"), this);
     searchLabel->setBuddy(m_search);
 
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName(QStringLiteral("casts"));
-    m_table->setAccessibleName(QStringLiteral("Coulées"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Revêtement"),
-                                        QStringLiteral("Cylindres"), QStringLiteral("Poudre (g)"),
-                                        QStringLiteral("Liquide (g)"), QStringLiteral("Métal"),
-                                        QStringLiteral("Résultat")});
+    m_table->setAccessibleName(JournalWindow::tr("Coulées"));
+    m_table->setHorizontalHeaderLabels(
+        {JournalWindow::tr("Date"), JournalWindow::tr("Revêtement"), JournalWindow::tr("Cylindres"),
+         JournalWindow::tr("Poudre (g)"), JournalWindow::tr("Liquide (g)"),
+         JournalWindow::tr("Métal"), JournalWindow::tr("Résultat")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,22 +109,22 @@ JournalWindow::JournalWindow(Journal& journal, QWidget* parent)
     header->setSectionResizeMode(kResult, QHeaderView::Stretch);
 
     // What was recorded, then what the caster tells of it.
-    m_detail = new QGroupBox(QStringLiteral("Coulée"), this);
+    m_detail = new QGroupBox(JournalWindow::tr("Coulée"), this);
     m_summary = new QLabel(m_detail);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_result = new QComboBox(m_detail);
     m_result->setObjectName(QStringLiteral("result"));
-    m_result->addItem(QStringLiteral("pas encore dit"), QString());
+    m_result->addItem(JournalWindow::tr("pas encore dit"), QString());
     for (const QString& result : kCastResults) {
-        m_result->addItem(result, result);
+        m_result->addItem(castWordText(result), result);
     }
     auto* defects = new QWidget(m_detail);
     auto* defectGrid = new QGridLayout(defects);
     defectGrid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kCastDefects.size(); ++i) {
-        auto* box = new QCheckBox(kCastDefects[i], defects);
+        auto* box = new QCheckBox(castWordText(kCastDefects[i]), defects);
         box->setObjectName(kCastDefects[i]);
         defectGrid->addWidget(box, i / 2, i % 2);
         m_defects << box;
@@ -126,13 +136,13 @@ JournalWindow::JournalWindow(Journal& journal, QWidget* parent)
     m_notes = new QPlainTextEdit(m_detail);
     m_notes->setObjectName(QStringLiteral("notes"));
     m_notes->setTabChangesFocus(true);
-    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    m_notes->setAccessibleName(JournalWindow::tr("Notes"));
     auto* form = new QFormLayout(m_detail);
     form->addRow(m_summary);
-    form->addRow(QStringLiteral("Ré&sultat :"), m_result);
-    form->addRow(QStringLiteral("Défauts :"), defects);
-    form->addRow(QStringLiteral("&Température de l'eau (°C) :"), m_temperature);
-    form->addRow(QStringLiteral("N&otes :"), m_notes);
+    form->addRow(JournalWindow::tr("Ré&sultat :"), m_result);
+    form->addRow(JournalWindow::tr("Défauts :"), defects);
+    form->addRow(JournalWindow::tr("&Température de l'eau (°C) :"), m_temperature);
+    form->addRow(JournalWindow::tr("N&otes :"), m_notes);
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(m_table);
@@ -142,11 +152,11 @@ JournalWindow::JournalWindow(Journal& journal, QWidget* parent)
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({760, 460});
 
-    m_open = new QPushButton(QStringLiteral("&Ouvrir comme plan"), this);
+    m_open = new QPushButton(JournalWindow::tr("&Ouvrir comme plan"), this);
     m_open->setObjectName(QStringLiteral("openAsPlan"));
-    m_remove = new QPushButton(QStringLiteral("S&upprimer"), this);
+    m_remove = new QPushButton(JournalWindow::tr("S&upprimer"), this);
     m_remove->setObjectName(QStringLiteral("remove"));
-    m_export = new QPushButton(QStringLiteral("&Exporter en CSV…"), this);
+    m_export = new QPushButton(JournalWindow::tr("&Exporter en CSV…"), this);
     m_export->setObjectName(QStringLiteral("export"));
     m_messageIcon = new QLabel(this);
     m_message = new QLabel(this);
@@ -271,14 +281,13 @@ void JournalWindow::showDetail() {
     const JournalCast cast = shown ? *found : JournalCast();
     QStringList lines;
     if (shown) {
-        QString when = QStringLiteral("Consignée le %1").arg(shownTime(cast.recordedAt));
+        QString when = JournalWindow::tr("Consignée le %1").arg(shownTime(cast.recordedAt));
         if (!cast.mixedAt.isEmpty()) {
-            when += QStringLiteral(", mélange à %1")
-                        .arg(shownTime(cast.mixedAt).section(QLatin1Char(' '), -1));
+            when += JournalWindow::tr(", mélange à %1").arg(shownClock(cast.mixedAt));
         }
         lines << when
-              << QStringLiteral("%1, eau %2 %").arg(cast.material, regional(cast.waterPercent))
-              << QStringLiteral("%1 cylindre%2, %3 dm³ : poudre %4 g, liquide %5 g")
+              << JournalWindow::tr("%1, eau %2 %").arg(cast.material, regional(cast.waterPercent))
+              << JournalWindow::tr("%1 cylindre%2, %3 dm³ : poudre %4 g, liquide %5 g")
                      .arg(cast.flasks)
                      .arg(cast.flasks > 1 ? QStringLiteral("s") : QString(),
                           regional(cast.volumeDm3))
@@ -286,15 +295,15 @@ void JournalWindow::showDetail() {
                      .arg(cast.liquidG);
         if (!cast.metal.isEmpty()) {
             lines << (cast.metalG
-                          ? QStringLiteral("Métal : %1, %2 g").arg(cast.metal).arg(*cast.metalG)
-                          : QStringLiteral("Métal : %1").arg(cast.metal));
+                          ? JournalWindow::tr("Métal : %1, %2 g").arg(cast.metal).arg(*cast.metalG)
+                          : JournalWindow::tr("Métal : %1").arg(cast.metal));
         }
     }
     m_summary->setText(shown ? lines.join(QLatin1Char('\n'))
-                             : QStringLiteral("Aucune coulée n'est choisie."));
+                             : JournalWindow::tr("Aucune coulée n'est choisie."));
     m_result->setCurrentIndex(std::max(0, m_result->findData(cast.result)));
     for (QCheckBox* box : m_defects) {
-        box->setChecked(cast.defects.contains(box->text()));
+        box->setChecked(cast.defects.contains(box->objectName()));
     }
     m_temperature->setText(regional(cast.waterTemperature));
     const QSignalBlocker blocker(m_notes);
@@ -314,7 +323,7 @@ void JournalWindow::saveOutcome() {
     outcome.result = m_result->currentData().toString();
     for (QCheckBox* box : m_defects) {
         if (box->isChecked()) {
-            outcome.defects << box->text();
+            outcome.defects << box->objectName();
         }
     }
     // A temperature that is not a number is said, and the one stored stays.
@@ -330,7 +339,7 @@ void JournalWindow::saveOutcome() {
     outcome.notes = m_notes->toPlainText();
     QString fault = m_journal.setOutcome(m_shown, outcome);
     if (fault.isEmpty() && !number) {
-        fault = QStringLiteral(
+        fault = JournalWindow::tr(
                     "La température de l'eau est un nombre de degrés : « %1 » n'en "
                     "est pas un.")
                     .arg(typed);
@@ -354,7 +363,7 @@ void JournalWindow::openShownAsPlan() {
         showMessage(QString(), false);
         emit openAsPlan(plan);
     } catch (const gypsomix::PlanFileError& error) {
-        showMessage(QStringLiteral("Le plan de cette coulée ne peut pas être ouvert : %1")
+        showMessage(JournalWindow::tr("Le plan de cette coulée ne peut pas être ouvert : %1")
                         .arg(QString::fromStdString(error.what())),
                     true);
     }
@@ -365,13 +374,13 @@ void JournalWindow::removeShown() {
     if (!cast) {
         return;
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Supprimer la coulée"),
-                    QStringLiteral("Supprimer du journal la coulée du %1 (%2) ?")
+    QMessageBox box(QMessageBox::Question, JournalWindow::tr("Supprimer la coulée"),
+                    JournalWindow::tr("Supprimer du journal la coulée du %1 (%2) ?")
                         .arg(shownTime(cast->recordedAt), cast->material),
                     QMessageBox::Yes | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("removeQuestion"));
-    box.setInformativeText(QStringLiteral("Elle ne pourra pas être rétablie."));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Supprimer"));
+    box.setInformativeText(JournalWindow::tr("Elle ne pourra pas être rétablie."));
+    box.button(QMessageBox::Yes)->setText(JournalWindow::tr("Supprimer"));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() != QMessageBox::Yes) {
         return;
@@ -384,10 +393,10 @@ void JournalWindow::removeShown() {
 void JournalWindow::exportCsv() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exporter le journal en CSV"),
-        QDir(folder).filePath(QStringLiteral("Journal des coulées %1.csv")
+        this, JournalWindow::tr("Exporter le journal en CSV"),
+        QDir(folder).filePath(JournalWindow::tr("Journal des coulées %1.csv")
                                   .arg(QDate::currentDate().toString(Qt::ISODate))),
-        QStringLiteral("Tableau CSV (*.csv)"));
+        JournalWindow::tr("Tableau CSV (*.csv)"));
     if (!path.isEmpty()) {
         exportTo(path);
     }
@@ -398,7 +407,7 @@ bool JournalWindow::exportTo(const QString& path) {
     const QString fault = exportJournalCsv(m_journal, path);
     showMessage(
         fault.isEmpty()
-            ? QStringLiteral("Journal exporté dans « %1 ».").arg(QDir::toNativeSeparators(path))
+            ? JournalWindow::tr("Journal exporté dans « %1 ».").arg(QDir::toNativeSeparators(path))
             : fault,
         !fault.isEmpty());
     return fault.isEmpty();
@@ -411,7 +420,7 @@ void JournalWindow::hideEvent(QHideEvent* event) {
 
 void JournalWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
-        showMessage(m_message->text(), m_message->accessibleName() == QStringLiteral("Erreur"));
+        showMessage(m_message->text(), m_message->accessibleName() == JournalWindow::tr("Erreur"));
     }
     QWidget::changeEvent(event);
 }
@@ -424,5 +433,6 @@ void JournalWindow::showMessage(const QString& text, bool fault) {
     m_messageIcon->setPixmap(text.isEmpty() ? QPixmap()
                                             : style()->standardIcon(icon).pixmap(
                                                   QSize(size, size), devicePixelRatioF()));
-    m_message->setAccessibleName(fault ? QStringLiteral("Erreur") : QStringLiteral("Message"));
+    m_message->setAccessibleName(fault ? JournalWindow::tr("Erreur")
+                                       : JournalWindow::tr("Message"));
 }

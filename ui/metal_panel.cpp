@@ -45,9 +45,10 @@ const char* const kFaultStyle =
     "QLineEdit[fault=\"true\"] { border: 2px solid #d0312d; border-radius: 3px; padding: 1px; }";
 
 // The columns of the lines, in the order of the table.
-const QStringList kColumns = {QStringLiteral("N°"), QStringLiteral("Cylindre"),
-                              QStringLiteral("Nombre"), QStringLiteral("Modèle (g)"),
-                              QStringLiteral("Métal par cylindre (g)")};
+QStringList columnNames() {
+    return {MetalPanel::tr("N°"), MetalPanel::tr("Cylindre"), MetalPanel::tr("Nombre"),
+            MetalPanel::tr("Modèle (g)"), MetalPanel::tr("Métal par cylindre (g)")};
+}
 
 QString regional(const std::string& invariant) {
     return QString::fromStdString(to_regional(invariant, regionalNumberFormat()));
@@ -73,9 +74,9 @@ QString priceKey(bool powder, const std::string& name) {
 QString catalogueProblem(const gypsomix::RunTimeError& error) {
     const QString path = QString::fromLatin1(gypsomix::MetalRecord::path);
     if (!QFileInfo::exists(path)) {
-        return QStringLiteral("%1 introuvable").arg(path);
+        return MetalPanel::tr("%1 introuvable").arg(path);
     }
-    return QStringLiteral("Erreur d'exécution %1 : %2")
+    return MetalPanel::tr("Erreur d'exécution %1 : %2")
         .arg(error.number())
         .arg(QString::fromStdString(error.what()));
 }
@@ -95,26 +96,26 @@ QString flaskText(const gypsomix::DocumentLine& line) {
         return QString::fromStdString(line.flask->name);
     }
     if (line.diameter.empty() && line.height.empty()) {
-        return QStringLiteral("Autre");
+        return MetalPanel::tr("Autre");
     }
-    return QStringLiteral("Autre, %1 × %2 %3")
+    return MetalPanel::tr("Autre, %1 × %2 %3")
         .arg(regional(line.diameter), regional(line.height),
-             line.unit == gypsomix::LengthUnit::inch ? QStringLiteral("po") : QStringLiteral("mm"));
+             line.unit == gypsomix::LengthUnit::inch ? MetalPanel::tr("po") : QStringLiteral("mm"));
 }
 
 // What the panel calls an input that is still empty.
 QString missing(gypsomix::PlanField field) {
     switch (field) {
         case gypsomix::PlanField::metal_density:
-            return QStringLiteral("la densité du métal");
+            return MetalPanel::tr("la densité du métal");
         case gypsomix::PlanField::pattern_density:
-            return QStringLiteral("la densité du modèle");
+            return MetalPanel::tr("la densité du modèle");
         case gypsomix::PlanField::metal_extra:
-            return QStringLiteral("le surplus pour la masselotte");
+            return MetalPanel::tr("le surplus pour la masselotte");
         case gypsomix::PlanField::metal_button:
-            return QStringLiteral("le bouton par cylindre");
+            return MetalPanel::tr("le bouton par cylindre");
         default:
-            return QStringLiteral("une valeur");
+            return MetalPanel::tr("une valeur");
     }
 }
 
@@ -130,7 +131,7 @@ MetalPanel::MetalPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
                                   : QStringLiteral("%1 (%2 %3)").arg(label, currency, per);
     };
 
-    auto* metalGroup = new QGroupBox(QStringLiteral("Métal"), this);
+    auto* metalGroup = new QGroupBox(MetalPanel::tr("Métal"), this);
     auto* metalForm = new QFormLayout(metalGroup);
     m_catalogue = new CatalogueListModel(this);
     m_metalList = new QComboBox(metalGroup);
@@ -139,7 +140,7 @@ MetalPanel::MetalPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_metalList->setModel(m_catalogue);
     m_metalList->setMinimumContentsLength(24);
     m_metalList->setCurrentIndex(-1);
-    metalForm->addRow(QStringLiteral("&Métal"), m_metalList);
+    metalForm->addRow(MetalPanel::tr("&Métal"), m_metalList);
     m_catalogueProblem = new QLabel(metalGroup);
     m_catalogueProblem->setObjectName(QStringLiteral("catalogueProblem"));
     m_catalogueProblem->setWordWrap(true);
@@ -147,39 +148,39 @@ MetalPanel::MetalPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_catalogueProblem->hide();
     m_metalDensity = resultField(metalGroup);
     m_metalDensity->setObjectName(QStringLiteral("metalDensity"));
-    metalForm->addRow(QStringLiteral("Densité du métal (g/cm³)"), m_metalDensity);
+    metalForm->addRow(tr("Densité du métal (g/cm³)"), m_metalDensity);
     m_patternDensity = new QLineEdit(metalGroup);
     m_patternDensity->setObjectName(QStringLiteral("patternDensity"));
     m_patternDensity->setToolTip(
-        QStringLiteral("Cire ≈ %1 ; résine imprimée ≈ %2").arg(regional("0.95"), regional("1.09")));
-    metalForm->addRow(QStringLiteral("Densité du m&odèle"), m_patternDensity);
+        MetalPanel::tr("Cire ≈ %1 ; résine imprimée ≈ %2").arg(regional("0.95"), regional("1.09")));
+    metalForm->addRow(MetalPanel::tr("Densité du m&odèle"), m_patternDensity);
     m_extra = new QLineEdit(metalGroup);
     m_extra->setObjectName(QStringLiteral("extra"));
-    metalForm->addRow(QStringLiteral("Surp&lus pour la masselotte (%)"), m_extra);
+    metalForm->addRow(MetalPanel::tr("Surp&lus pour la masselotte (%)"), m_extra);
     m_button = new QLineEdit(metalGroup);
     m_button->setObjectName(QStringLiteral("button"));
-    metalForm->addRow(QStringLiteral("&Bouton par cylindre (g)"), m_button);
+    metalForm->addRow(MetalPanel::tr("&Bouton par cylindre (g)"), m_button);
 
-    auto* priceGroup = new QGroupBox(QStringLiteral("Prix"), this);
+    auto* priceGroup = new QGroupBox(MetalPanel::tr("Prix"), this);
     auto* priceForm = new QFormLayout(priceGroup);
     m_powderPrice = new QLineEdit(priceGroup);
     m_powderPrice->setObjectName(QStringLiteral("powderPrice"));
-    m_powderPrice->setPlaceholderText(QStringLiteral("non indiqué"));
-    priceForm->addRow(inCurrency(QStringLiteral("&Revêtement"), QStringLiteral("le kg")),
+    m_powderPrice->setPlaceholderText(MetalPanel::tr("non indiqué"));
+    priceForm->addRow(inCurrency(MetalPanel::tr("&Revêtement"), MetalPanel::tr("le kg")),
                       m_powderPrice);
     m_metalPrice = new QLineEdit(priceGroup);
     m_metalPrice->setObjectName(QStringLiteral("metalPrice"));
-    m_metalPrice->setPlaceholderText(QStringLiteral("non indiqué"));
-    priceForm->addRow(inCurrency(QStringLiteral("Mé&tal"), QStringLiteral("le g")), m_metalPrice);
+    m_metalPrice->setPlaceholderText(MetalPanel::tr("non indiqué"));
+    priceForm->addRow(inCurrency(MetalPanel::tr("Mé&tal"), MetalPanel::tr("le g")), m_metalPrice);
     const auto costRow = [&](QLineEdit*& field, const char* name, const QString& label) {
         field = resultField(priceGroup);
         field->setObjectName(QLatin1String(name));
         priceForm->addRow(
             currency.isEmpty() ? label : QStringLiteral("%1 (%2)").arg(label, currency), field);
     };
-    costRow(m_powderCost, "powderCost", QStringLiteral("Coût du revêtement"));
-    costRow(m_metalCost, "metalCost", QStringLiteral("Coût du métal"));
-    costRow(m_totalCost, "totalCost", QStringLiteral("Coût total"));
+    costRow(m_powderCost, "powderCost", MetalPanel::tr("Coût du revêtement"));
+    costRow(m_metalCost, "metalCost", MetalPanel::tr("Coût du métal"));
+    costRow(m_totalCost, "totalCost", MetalPanel::tr("Coût total"));
     QFont bold = m_totalCost->font();
     bold.setBold(true);
     m_totalCost->setFont(bold);
@@ -196,8 +197,9 @@ MetalPanel::MetalPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_linesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* lines = new QWidget(m_linesArea);
     m_linesLayout = new QGridLayout(lines);
-    for (int column = 0; column < kColumns.size(); ++column) {
-        auto* header = new QLabel(QStringLiteral("<b>%1</b>").arg(kColumns[column]), lines);
+    const QStringList columns = columnNames();
+    for (int column = 0; column < columns.size(); ++column) {
+        auto* header = new QLabel(QStringLiteral("<b>%1</b>").arg(columns[column]), lines);
         header->setAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignCenter);
         m_linesLayout->addWidget(header, 0, column);
     }
@@ -205,7 +207,7 @@ MetalPanel::MetalPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_linesArea->setWidget(lines);
 
     // The metal to melt is weighed from: as large and bold as the plan's masses.
-    auto* totalLabel = new QLabel(QStringLiteral("Métal à fondre (g)"), this);
+    auto* totalLabel = new QLabel(MetalPanel::tr("Métal à fondre (g)"), this);
     m_total = resultField(this);
     m_total->setObjectName(QStringLiteral("metalTotal"));
     totalLabel->setBuddy(m_total);
@@ -419,6 +421,7 @@ void MetalPanel::showLines() {
         m_rows.pop_back();
     }
     QWidget* parent = m_linesArea->widget();
+    const QStringList columns = columnNames();
     while (int(m_rows.size()) < wanted) {
         const int index = int(m_rows.size());
         auto row = std::make_unique<Row>();
@@ -426,19 +429,19 @@ void MetalPanel::showLines() {
         row->flask = new QLabel(parent);
         row->count = new QLabel(parent);
         row->pattern = new QLineEdit(parent);
-        row->pattern->setPlaceholderText(QStringLiteral("aucun"));
+        row->pattern->setPlaceholderText(tr("aucun"));
         row->metal = resultField(parent);
         for (QLabel* label : {row->number, row->count}) {
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
         for (QLineEdit* field : {row->pattern, row->metal}) {
             field->setAlignment(Qt::AlignCenter);
-            field->setMaximumWidth(fontMetrics().horizontalAdvance(kColumns[4]) + 16);
+            field->setMaximumWidth(fontMetrics().horizontalAdvance(columns[4]) + 16);
         }
         const QList<QWidget*> widgets = row->widgets();
         for (int column = 0; column < widgets.size(); ++column) {
-            widgets[column]->setAccessibleName(kColumns[column]);
-            widgets[column]->setAccessibleDescription(QStringLiteral("Ligne %1").arg(index + 1));
+            widgets[column]->setAccessibleName(columns[column]);
+            widgets[column]->setAccessibleDescription(MetalPanel::tr("Ligne %1").arg(index + 1));
             m_linesLayout->addWidget(widgets[column], index + 1, column);
             widgets[column]->show();
         }
@@ -496,9 +499,9 @@ void MetalPanel::showFigures() {
     if (m_figures.metal_error) {
         showFault(*m_figures.metal_error);
     } else if (!m_editor.plan().metal) {
-        showMessage(QStringLiteral("Choisissez un métal : le métal à fondre suivra."), false);
+        showMessage(MetalPanel::tr("Choisissez un métal : le métal à fondre suivra."), false);
     } else if (metal && metal->total.empty()) {
-        showMessage(QStringLiteral("Indiquez le poids du modèle d'un cylindre, sans son socle, "
+        showMessage(MetalPanel::tr("Indiquez le poids du modèle d'un cylindre, sans son socle, "
                                    "dans la colonne « Modèle (g) »."),
                     false);
     } else {
@@ -510,7 +513,7 @@ void MetalPanel::showFault(const gypsomix::PlanError& error) {
     QLineEdit* field = fieldOf(error);
     if (field && field->text().trimmed().isEmpty()) {
         // An empty field is a plan not finished yet, not a fault.
-        showMessage(QStringLiteral("Indiquez %1.").arg(missing(error.field())), false);
+        showMessage(MetalPanel::tr("Indiquez %1.").arg(missing(error.field())), false);
         return;
     }
     if (field) {
@@ -553,7 +556,7 @@ void MetalPanel::showMessage(const QString& text, bool fault) {
     m_messageIcon->setPixmap(text.isEmpty() ? QPixmap()
                                             : style()->standardIcon(icon).pixmap(
                                                   QSize(size, size), devicePixelRatioF()));
-    m_message->setAccessibleName(fault ? QStringLiteral("Erreur") : QStringLiteral("Message"));
+    m_message->setAccessibleName(fault ? MetalPanel::tr("Erreur") : MetalPanel::tr("Message"));
 }
 
 void MetalPanel::colourTotal() {

@@ -1,5 +1,6 @@
 #include "ui/metal_sheet.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPaintDevice>
@@ -50,6 +51,8 @@ std::optional<MetalSheet> metalSheetOf(const gypsomix::PlanDocument& plan,
         return std::nullopt;
     }
     sheet.currency = QLocale().currencySymbol();
+    // "$12.50" in the United States, "12,50 €" in France: as the regional settings write money.
+    sheet.currencyFirst = QLocale().toCurrencyString(1.0).startsWith(sheet.currency);
     return sheet;
 }
 
@@ -84,11 +87,11 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
     if (metal) {
         // What the metal follows from, on one line above it.
         const std::pair<QString, QString> basis[] = {
-            {QStringLiteral("Métal"), sheet.metal},
-            {QStringLiteral("Densité"), sheet.density},
-            {QStringLiteral("Densité du modèle"), sheet.patternDensity},
-            {QStringLiteral("Surplus (%)"), sheet.extra},
-            {QStringLiteral("Bouton (g)"), sheet.button},
+            {QCoreApplication::translate("MetalSheet", "Métal"), sheet.metal},
+            {QCoreApplication::translate("MetalSheet", "Densité"), sheet.density},
+            {QCoreApplication::translate("MetalSheet", "Densité du modèle"), sheet.patternDensity},
+            {QCoreApplication::translate("MetalSheet", "Surplus (%)"), sheet.extra},
+            {QCoreApplication::translate("MetalSheet", "Bouton (g)"), sheet.button},
         };
         qreal x = x0;
         for (const auto& [name, text] : basis) {
@@ -103,7 +106,7 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
 
         // The metal of one flask of each line with a pattern, as many as three rows hold.
         const QFont entry = sheetFont(10);
-        const QString caption = QStringLiteral("Par cylindre");
+        const QString caption = QCoreApplication::translate("MetalSheet", "Par cylindre");
         const qreal captionWidth = advance(value, caption) + 5 * mm;
         write(QRectF(x0, y, captionWidth, height(entry)), Qt::AlignLeft | Qt::AlignVCenter, caption,
               value);
@@ -119,19 +122,21 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
         for (qsizetype i = 0; i < shown; ++i) {
             const MetalSheet::Flask& flask = sheet.flasks[i];
             const QString text =
-                flask.count == 1
-                    ? QStringLiteral("ligne %1 : %2 g").arg(flask.line).arg(flask.grams)
-                    : QStringLiteral("ligne %1 : %2 × %3 g")
-                          .arg(flask.line)
-                          .arg(flask.count)
-                          .arg(flask.grams);
+                flask.count == 1 ? QCoreApplication::translate("MetalSheet", "ligne %1 : %2 g")
+                                       .arg(flask.line)
+                                       .arg(flask.grams)
+                                 : QCoreApplication::translate("MetalSheet", "ligne %1 : %2 × %3 g")
+                                       .arg(flask.line)
+                                       .arg(flask.count)
+                                       .arg(flask.grams);
             write(at(i), Qt::AlignLeft | Qt::AlignVCenter, text, entry);
         }
         if (shown < total) {
             const QFont more = sheetFont(9.5, true, true);
             write(at(shown), Qt::AlignLeft | Qt::AlignVCenter,
                   QFontMetricsF(more, painter.device())
-                      .elidedText(QStringLiteral("… et %1 autres").arg(total - shown),
+                      .elidedText(QCoreApplication::translate("MetalSheet", "… et %1 autres")
+                                      .arg(total - shown),
                                   Qt::ElideRight, at(shown).width()),
                   more);
         }
@@ -145,7 +150,7 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
         const QFont caption = sheetFont(11);
         const QFont big = sheetFont(28, true);
         write(QRectF(x0, y, inner / 2, height(caption)), Qt::AlignLeft,
-              QStringLiteral("Métal à fondre (g)"), caption);
+              QCoreApplication::translate("MetalSheet", "Métal à fondre (g)"), caption);
         const QRectF figure(x0, y + height(caption), advance(big, sheet.total), height(big));
         write(figure, Qt::AlignLeft | Qt::AlignVCenter, sheet.total, big);
         const qreal side = 6 * mm;
@@ -153,13 +158,14 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
         frame(QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side), 0.35);
         const QFont small = sheetFont(9);
         write(QRectF(centre.x() + 4.5 * mm, centre.y() - height(small) / 2, 20 * mm, height(small)),
-              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("pesé"), small);
+              Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("MetalSheet", "pesé"),
+              small);
         bottom = figure.bottom();
     }
     const std::tuple<QString, QString, bool> costs[] = {
-        {QStringLiteral("Coût du revêtement"), sheet.powderCost, false},
-        {QStringLiteral("Coût du métal"), sheet.metalCost, false},
-        {QStringLiteral("Coût total"), sheet.totalCost, true},
+        {QCoreApplication::translate("MetalSheet", "Coût du revêtement"), sheet.powderCost, false},
+        {QCoreApplication::translate("MetalSheet", "Coût du métal"), sheet.metalCost, false},
+        {QCoreApplication::translate("MetalSheet", "Coût total"), sheet.totalCost, true},
     };
     const qreal costsLeft = metal ? left + width / 2 : x0;
     const qreal costsWidth = left + width - 4 * mm - costsLeft;
@@ -170,7 +176,9 @@ qreal paintMetalSheet(QPainter& painter, qreal left, qreal top, qreal width,
         }
         const QRectF row(costsLeft, costY, costsWidth, height(label) + 1.5 * mm);
         write(row, Qt::AlignLeft | Qt::AlignVCenter, name, sum ? value : label);
-        const QString amount = sheet.currency.isEmpty() ? text : text + u'\u00A0' + sheet.currency;
+        const QString amount = sheet.currency.isEmpty() ? text
+                               : sheet.currencyFirst    ? sheet.currency + text
+                                                        : text + u'\u00A0' + sheet.currency;
         write(row, Qt::AlignRight | Qt::AlignVCenter, amount, value);
         costY = row.bottom();
     }

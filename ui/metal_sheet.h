@@ -19,12 +19,13 @@ struct MetalSheet {
     QString metal;  // the metal's name; empty when no metal figure is known
     QString density;
     QString patternDensity;
-    QString extra;        // %
-    QString button;       // g per flask
-    QList<Flask> flasks;  // the lines with a pattern, in plan order
-    QString total;        // g to melt
-    QString currency;     // the regional currency's symbol, maybe empty
-    QString powderCost;   // empty where no price is given
+    QString extra;               // %
+    QString button;              // g per flask
+    QList<Flask> flasks;         // the lines with a pattern, in plan order
+    QString total;               // g to melt
+    QString currency;            // the regional currency's symbol, maybe empty
+    bool currencyFirst = false;  // written before the amount
+    QString powderCost;          // empty where no price is given
     QString metalCost;
     QString totalCost;
 };

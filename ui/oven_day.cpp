@@ -1,5 +1,6 @@
 #include "ui/oven_day.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -13,11 +14,6 @@ using std::chrono::seconds;
 using std::chrono::sys_seconds;
 
 namespace {
-
-const QLocale& french() {
-    static const QLocale locale(QLocale::French, QLocale::France);
-    return locale;
-}
 
 std::string regional(const std::string& invariant) {
     return gypsomix::to_regional(invariant, regionalNumberFormat());
@@ -39,11 +35,12 @@ seconds localOffset(sys_seconds at) {
 QString phaseName(const OvenRun& run, std::size_t step, OvenPhase::Kind kind) {
     const QString& target = run.targetTexts.at(qsizetype(step));
     if (kind == OvenPhase::Kind::hold) {
-        return QStringLiteral("Palier à %1").arg(target);
+        return QCoreApplication::translate("OvenDay", "Palier à %1").arg(target);
     }
     const double previous = step == 0 ? run.start : run.targets[step - 1];
-    return (run.targets[step] < previous ? QStringLiteral("Descente vers %1")
-                                         : QStringLiteral("Montée vers %1"))
+    return (run.targets[step] < previous
+                ? QCoreApplication::translate("OvenDay", "Descente vers %1")
+                : QCoreApplication::translate("OvenDay", "Montée vers %1"))
         .arg(target);
 }
 
@@ -114,7 +111,7 @@ OvenDay ovenDayOf(const gypsomix::PlanDocument& plan, TemperatureUnit unit) {
     gypsomix::PlanDocument withOven = plan;
     const gypsomix::Burnout& oven = ovenOf(withOven);
     if (!oven.programme) {
-        day.problem = QStringLiteral("Choisissez un programme de cuisson.");
+        day.problem = QCoreApplication::translate("OvenDay", "Choisissez un programme de cuisson.");
         return day;
     }
     std::chrono::minutes rest{};
@@ -130,19 +127,21 @@ OvenDay ovenDayOf(const gypsomix::PlanDocument& plan, TemperatureUnit unit) {
     const auto& steps = oven.programme->steps;
     for (const gypsomix::BurnoutStep& step : steps) {
         if (gypsomix::text_to_number(step.rate, {}) == 0) {
-            day.note = QStringLiteral(
+            day.note = QCoreApplication::translate(
+                "OvenDay",
                 "Une vitesse de 0 monte aussi vite que le four le peut : la durée de cette "
                 "montée dépend du four et n'est pas comptée.");
         }
     }
     if (oven.cast_at.empty()) {
-        day.problem = QStringLiteral("Indiquez l'heure de coulée.");
+        day.problem = QCoreApplication::translate("OvenDay", "Indiquez l'heure de coulée.");
         return day;
     }
     const QDateTime castAt = fromIso(oven.cast_at);
     if (!castAt.isValid()) {
         day.problem =
-            QStringLiteral("L'heure de coulée du plan, « %1 », n'est pas une date ISO 8601.")
+            QCoreApplication::translate(
+                "OvenDay", "L'heure de coulée du plan, « %1 », n'est pas une date ISO 8601.")
                 .arg(QString::fromStdString(oven.cast_at));
         return day;
     }
@@ -152,35 +151,39 @@ OvenDay ovenDayOf(const gypsomix::PlanDocument& plan, TemperatureUnit unit) {
     day.mixing = localOf(planned.mixing);
     day.ovenStart = localOf(planned.oven_start);
     day.cast = localOf(planned.cast);
-    day.rows.append({QStringLiteral("Mélanger à"), day.mixing, {}, true});
+    day.rows.append({QCoreApplication::translate("OvenDay", "Mélanger à"), day.mixing, {}, true});
     if (const auto schedule = scheduleOf(plan)) {
         // As on the timer: each phase of the mix, to the second.
         const auto at = [&](std::chrono::milliseconds since) {
             return localOf(planned.mixing + std::chrono::floor<seconds>(since));
         };
-        day.rows.append({QStringLiteral("Malaxage"), day.mixing, at(schedule->mixing_end)});
-        day.rows.append(
-            {QStringLiteral("Coulée"), at(schedule->mixing_end), at(schedule->pour_end)});
-        day.rows.append({QStringLiteral("Prise"), at(schedule->pour_end), at(schedule->gel)});
+        day.rows.append({QCoreApplication::translate("OvenDay", "Malaxage"), day.mixing,
+                         at(schedule->mixing_end)});
+        day.rows.append({QCoreApplication::translate("OvenDay", "Coulée"), at(schedule->mixing_end),
+                         at(schedule->pour_end)});
+        day.rows.append({QCoreApplication::translate("OvenDay", "Prise"), at(schedule->pour_end),
+                         at(schedule->gel)});
     }
-    day.rows.append({QStringLiteral("Enfourner à"), day.ovenStart, {}, true});
+    day.rows.append(
+        {QCoreApplication::translate("OvenDay", "Enfourner à"), day.ovenStart, {}, true});
     for (std::size_t i = 0; i < planned.steps.size(); ++i) {
         const gypsomix::StepTimes& times = planned.steps[i];
         const double previous = i == 0 ? day.run->start : day.run->targets[i - 1];
         // A ramp at the oven's own pace is shown at its start: its length is the oven's.
         if (times.hold_start > times.ramp_start || day.run->targets[i] != previous) {
             const QString what = phaseName(*day.run, i, OvenPhase::Kind::ramp);
-            day.rows.append({times.hold_start > times.ramp_start
-                                 ? what
-                                 : what + QStringLiteral(" (vitesse du four)"),
-                             localOf(times.ramp_start), localOf(times.hold_start)});
+            day.rows.append(
+                {times.hold_start > times.ramp_start
+                     ? what
+                     : what + QCoreApplication::translate("OvenDay", " (vitesse du four)"),
+                 localOf(times.ramp_start), localOf(times.hold_start)});
         }
         if (times.hold_end > times.hold_start) {
             day.rows.append({phaseName(*day.run, i, OvenPhase::Kind::hold),
                              localOf(times.hold_start), localOf(times.hold_end)});
         }
     }
-    day.rows.append({QStringLiteral("Couler à"), day.cast, {}, true});
+    day.rows.append({QCoreApplication::translate("OvenDay", "Couler à"), day.cast, {}, true});
     return day;
 }
 
@@ -191,18 +194,26 @@ QString clockText(const QDateTime& at, const QDateTime& first, ClockStyle style)
         time.toString(time.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
     const int days = gypsomix::days_after(instantOf(first), instantOf(at), localOffset);
     if (days != 0 && style == ClockStyle::paper) {
-        text += QStringLiteral(" (J%1%2)").arg(days > 0 ? "+" : "").arg(days);
+        text += QCoreApplication::translate("OvenDay", " (J%1%2)",
+                                            "the day after or before the mixing, on paper")
+                    .arg(days > 0 ? "+" : "")
+                    .arg(days);
     } else if (days == 1) {
-        text += QStringLiteral(" (lendemain)");
+        text += QCoreApplication::translate("OvenDay", " (lendemain)");
     } else if (days != 0) {
         text += QStringLiteral(" (%1)").arg(
-            french().toString(local.date(), QStringLiteral("ddd d MMM")));
+            planDateLocale().toString(local.date(), QStringLiteral("ddd d MMM")));
     }
     return text;
 }
 
+QLocale planDateLocale() {
+    return QLocale(QCoreApplication::translate(
+        "OvenDay", "fr_FR", "the locale whose names of days and months the dates are written in"));
+}
+
 QString longDate(const QDate& date) {
-    return french().toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    return planDateLocale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
 }
 
 QDateTime fromIso(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <optional>
 #include <string>
@@ -58,6 +59,9 @@ OvenDay ovenDayOf(const gypsomix::PlanDocument& plan, TemperatureUnit unit);
 enum class ClockStyle { screen, paper };
 QString clockText(const QDateTime& at, const QDateTime& first,
                   ClockStyle style = ClockStyle::screen);
+
+// The names of days and months in the plan's language, whatever the desktop's regional settings.
+QLocale planDateLocale();
 
 // "lundi 7 décembre 2026"
 QString longDate(const QDate& date);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -66,8 +67,8 @@ OvenPanel::OvenPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_castAt->setObjectName(QStringLiteral("castAt"));
     m_castAt->setPlaceholderText(QStringLiteral("hh:mm"));
     m_castAt->setToolTip(
-        QStringLiteral("L'heure de coulée : la prochaine fois que l'horloge la "
-                       "marquera (16:00, 16h30)."));
+        OvenPanel::tr("L'heure de coulée : la prochaine fois que l'horloge la "
+                      "marquera (16:00, 16h30)."));
     const int figureWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000,0")) + 16;
     for (QLineEdit* field : {m_start, m_rest, m_castAt}) {
         field->setAlignment(Qt::AlignCenter);
@@ -77,7 +78,9 @@ OvenPanel::OvenPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_unit = new QComboBox(this);
     m_unit->setObjectName(QStringLiteral("temperatureUnit"));
     m_unit->addItems({QStringLiteral("°C"), QStringLiteral("°F")});
-    m_unit->setCurrentIndex(m_settings.value(kFahrenheitKey, false).toBool() ? 1 : 0);
+    // °F where the regional settings measure in US units, unless the caster chose otherwise.
+    const bool usUnits = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    m_unit->setCurrentIndex(m_settings.value(kFahrenheitKey, usUnits).toBool() ? 1 : 0);
 
     auto* inputs = new QGridLayout;
     const auto labelled = [&](int column, const QString& text, QWidget* field) {
@@ -87,11 +90,11 @@ OvenPanel::OvenPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
         inputs->addWidget(label, 0, column);
         inputs->addWidget(field, 1, column);
     };
-    labelled(0, QStringLiteral("Programme de cuisson"), m_programme);
-    labelled(1, QStringLiteral("Température de départ (°C)"), m_start);
-    labelled(2, QStringLiteral("Repos avant cuisson (min)"), m_rest);
-    labelled(3, QStringLiteral("Couler à"), m_castAt);
-    labelled(4, QStringLiteral("Températures en"), m_unit);
+    labelled(0, OvenPanel::tr("Programme de cuisson"), m_programme);
+    labelled(1, OvenPanel::tr("Température de départ (°C)"), m_start);
+    labelled(2, OvenPanel::tr("Repos avant cuisson (min)"), m_rest);
+    labelled(3, OvenPanel::tr("Couler à"), m_castAt);
+    labelled(4, OvenPanel::tr("Températures en"), m_unit);
     inputs->addWidget(m_catalogueProblem, 2, 0, 1, 5);
     inputs->setColumnStretch(0, 1);
 
@@ -111,9 +114,9 @@ OvenPanel::OvenPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
     m_dayTitle->setFont(bold);
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(QStringLiteral("day"));
-    m_table->setAccessibleName(QStringLiteral("Journée de coulée"));
+    m_table->setAccessibleName(OvenPanel::tr("Journée de coulée"));
     m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Étape"), QStringLiteral("Heure"), QStringLiteral("Jusqu'à")});
+        {OvenPanel::tr("Étape"), OvenPanel::tr("Heure"), OvenPanel::tr("Jusqu'à")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -125,9 +128,8 @@ OvenPanel::OvenPanel(PlanEditor& editor, QSettings& settings, QWidget* parent)
         m_table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     m_table->setMinimumWidth(
-        fontMetrics().horizontalAdvance(
-            QStringLiteral("Descente vers 1 350 °F (vitesse du four)")) +
-        2 * fontMetrics().horizontalAdvance(QStringLiteral("00:00 (lendemain)")));
+        fontMetrics().horizontalAdvance(OvenPanel::tr("Descente vers 1 350 °F (vitesse du four)")) +
+        2 * fontMetrics().horizontalAdvance(OvenPanel::tr("00:00 (lendemain)")));
     m_chart = new BurnoutChart(this);
     m_timer = new OvenTimer(this);
     m_timer->setObjectName(QStringLiteral("ovenTimer"));
@@ -184,7 +186,7 @@ void OvenPanel::loadCatalogue() {
             names << QString::fromStdString(entry.name);
         }
     } catch (const gypsomix::RunTimeError& error) {
-        problem = QStringLiteral(
+        problem = OvenPanel::tr(
                       "Le catalogue %1 n'a pas pu être lu (erreur d'exécution %2 : "
                       "%3) : aucun programme n'est proposé.")
                       .arg(QString::fromLatin1(gypsomix::CuissonRecord::path))
@@ -218,7 +220,7 @@ void OvenPanel::programmeChosen(int row) {
         programme = gypsomix::find_programme(name);
     } catch (const gypsomix::RunTimeError& error) {
         m_catalogueProblem->setText(
-            QStringLiteral("Le catalogue %1 n'a pas pu être lu (erreur d'exécution %2 : %3).")
+            OvenPanel::tr("Le catalogue %1 n'a pas pu être lu (erreur d'exécution %2 : %3).")
                 .arg(QString::fromLatin1(gypsomix::CuissonRecord::path))
                 .arg(error.number())
                 .arg(QString::fromStdString(error.what())));
@@ -228,8 +230,8 @@ void OvenPanel::programmeChosen(int row) {
     }
     m_catalogueProblem->setVisible(!programme);
     m_catalogueProblem->setText(programme ? QString()
-                                          : QStringLiteral("Ce programme n'est plus dans le "
-                                                           "catalogue : choisissez-en un autre."));
+                                          : OvenPanel::tr("Ce programme n'est plus dans le "
+                                                          "catalogue : choisissez-en un autre."));
     m_editor.choose(tr("Choisir le programme de cuisson"),
                     [programme](auto& plan) { ovenOf(plan).programme = programme; });
     showPlan();
@@ -305,9 +307,8 @@ void OvenPanel::showDay() {
     const bool unreadableTime =
         !m_castAt->text().trimmed().isEmpty() && !typedTime(m_castAt->text()).isValid();
     if (unreadableTime) {
-        problem =
-            QStringLiteral("« %1 » n'est pas une heure : écrivez-la hh:mm, par exemple 16:00.")
-                .arg(m_castAt->text().trimmed());
+        problem = OvenPanel::tr("« %1 » n'est pas une heure : écrivez-la hh:mm, par exemple 16:00.")
+                      .arg(m_castAt->text().trimmed());
     }
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
@@ -317,8 +318,8 @@ void OvenPanel::showDay() {
     showMarks();
 
     m_dayTitle->setText(m_day.mixing.isValid()
-                            ? QStringLiteral("Journée du %1").arg(longDate(m_day.mixing.date()))
-                            : QStringLiteral("Journée de coulée"));
+                            ? OvenPanel::tr("Journée du %1").arg(longDate(m_day.mixing.date()))
+                            : OvenPanel::tr("Journée de coulée"));
     m_table->setRowCount(int(m_day.rows.size()));
     for (int row = 0; row < m_day.rows.size(); ++row) {
         const OvenDayRow& step = m_day.rows.at(row);

@@ -18,7 +18,8 @@ class QTableWidget;
 // (when to mix, when to start the oven, each ramp and hold), the programme as a chart, and the
 // oven's timer. Like the plan window, it shows the editor's plan and turns each input into one
 // edit of it; a fault is said in the panel, never in a dialog. The °C/°F choice is the caster's
-// own and is kept in `settings`; the catalogue and the plan are always in °C.
+// own and is kept in `settings` (until made, °F where the regional settings measure in US
+// units); the catalogue and the plan are always in °C.
 class OvenPanel : public QWidget {
     Q_OBJECT
 

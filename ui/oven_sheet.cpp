@@ -1,5 +1,6 @@
 #include "ui/oven_sheet.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -13,10 +14,11 @@ std::optional<OvenSheet> ovenSheetOf(const gypsomix::PlanDocument& plan) {
     }
     const OvenDay day = ovenDayOf(plan, TemperatureUnit::celsius);
     OvenSheet sheet;
-    sheet.title =
-        QStringLiteral("Cuisson : %1").arg(QString::fromStdString(plan.burnout->programme->name));
+    sheet.title = QCoreApplication::translate("OvenSheet", "Cuisson : %1")
+                      .arg(QString::fromStdString(plan.burnout->programme->name));
     if (day.mixing.isValid()) {
-        sheet.title += QStringLiteral(", journée du %1").arg(longDate(day.mixing.date()));
+        sheet.title += QCoreApplication::translate("OvenSheet", ", journée du %1")
+                           .arg(longDate(day.mixing.date()));
     }
     sheet.problem = day.problem;
     for (const OvenDayRow& row : day.rows) {
