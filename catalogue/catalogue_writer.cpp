@@ -52,23 +52,28 @@ FileBytes read_bytes(const std::filesystem::path& file) {
 }
 
 // The file as a caster finds it, whatever folder the program was started in.
-std::string quoted_path(const std::filesystem::path& file) {
+Message quoted_path(const std::filesystem::path& file) {
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(file, ec);
-    return "« " + (ec ? file : absolute.lexically_normal()).string() + " »";
+    return core_text("RunTimeError", "« %1 »")
+        .with({value_text((ec ? file : absolute.lexically_normal()).string())});
 }
 
 std::string readable_bytes(const std::filesystem::path& file) {
     FileBytes read = read_bytes(file);
     if (read.error == ENOENT || read.error == ENOTDIR) {
-        throw RunTimeError(ErrorNumber::file_not_found,
-                           "Fichier introuvable : " + quoted_path(file) + ".");
+        throw RunTimeError(
+            ErrorNumber::file_not_found,
+            core_text("RunTimeError", "Fichier introuvable : %1.").with({quoted_path(file)}));
     }
     if (read.error != 0) {
-        throw RunTimeError(ErrorNumber::file_not_found,
-                           "Impossible de lire le fichier " + quoted_path(file) + " : " +
-                               (read.error == EISDIR ? "c'est un dossier."
-                                                     : "accès refusé ou erreur de lecture."));
+        throw RunTimeError(
+            ErrorNumber::file_not_found,
+            core_text("RunTimeError", "Impossible de lire le fichier %1 : %2")
+                .with({quoted_path(file),
+                       read.error == EISDIR
+                           ? core_text("RunTimeError", "c'est un dossier.")
+                           : core_text("RunTimeError", "accès refusé ou erreur de lecture.")}));
     }
     return std::move(read.bytes);
 }
@@ -124,10 +129,10 @@ char32_t decode_at(std::string_view text, std::size_t i, std::size_t& length) {
 }
 
 // A text as a caster reads it in a message: its first 40 characters.
-std::string shown(std::string_view text) {
+Message shown(std::string_view text) {
     constexpr std::size_t kShown = 40;
     if (encoding::classify_utf8(text) == encoding::Utf8::invalid) {
-        return "…";
+        return value_text("…");
     }
     std::size_t end = 0;
     for (std::size_t count = 0; end < text.size() && count < kShown; ++count) {
@@ -139,7 +144,7 @@ std::string shown(std::string_view text) {
     if (end < text.size()) {
         result += "…";
     }
-    return "« " + result + " »";
+    return core_text("RunTimeError", "« %1 »").with({value_text(result)});
 }
 
 std::string code_point_name(char32_t code) {
@@ -159,10 +164,12 @@ class TextWriter {
   public:
     TextWriter(CatalogueEncoding encoding, std::string& out) : encoding_(encoding), out_(out) {}
 
-    [[noreturn]] void refuse(const std::string& why, bool encoding_cannot_hold = false) const {
-        throw CatalogueTextError("Appel de procédure ou argument incorrect : enregistrement " +
-                                     std::to_string(record_) + ", champ " + std::to_string(field_) +
-                                     " : " + why + ".",
+    [[noreturn]] void refuse(Message why, bool encoding_cannot_hold = false) const {
+        throw CatalogueTextError(core_text("RunTimeError",
+                                           "Appel de procédure ou argument incorrect : "
+                                           "enregistrement %1, champ %2 : %3.")
+                                     .with({value_text(std::to_string(record_)),
+                                            value_text(std::to_string(field_)), std::move(why)}),
                                  record_, field_, encoding_cannot_hold);
     }
 
@@ -173,21 +180,25 @@ class TextWriter {
 
     void number(double value) {
         if (!std::isfinite(value)) {
-            refuse("un nombre infini ou indéterminé ne s'écrit pas dans un catalogue");
+            refuse(core_text("RunTimeError",
+                             "un nombre infini ou indéterminé ne s'écrit pas dans un catalogue"));
         }
         out_ += general_format(value, 15, ".");
     }
 
     void text(std::string_view text) {
         if (encoding::classify_utf8(text) == encoding::Utf8::invalid) {
-            refuse("le texte n'est pas de l'UTF-8 valide");
+            refuse(core_text("RunTimeError", "le texte n'est pas de l'UTF-8 valide"));
         }
         if (text.find('"') != std::string_view::npos) {
-            refuse("le texte " + shown(text) +
-                   " contient un guillemet droit (\"), qui le couperait à la relecture");
+            refuse(core_text("RunTimeError",
+                             "le texte %1 contient un guillemet droit (\"), qui le "
+                             "couperait à la relecture")
+                       .with({shown(text)}));
         }
         if (text.find_first_of("\r\n") != std::string_view::npos) {
-            refuse("le texte " + shown(text) + " contient un saut de ligne");
+            refuse(core_text("RunTimeError", "le texte %1 contient un saut de ligne")
+                       .with({shown(text)}));
         }
         out_ += '"';
         if (encoding_ == CatalogueEncoding::windows_1252) {
@@ -211,8 +222,11 @@ class TextWriter {
             const int byte = cp1252_byte(code);
             if (byte < 0) {
                 std::string character(text.substr(i, length));
-                refuse("le caractère « " + character + " » (" + code_point_name(code) +
-                           ") du texte " + shown(text) + " ne s'écrit pas en Windows-1252",
+                refuse(core_text("RunTimeError",
+                                 "le caractère « %1 » (%2) du texte %3 ne s'écrit pas en "
+                                 "Windows-1252")
+                           .with({value_text(character), value_text(code_point_name(code)),
+                                  shown(text)}),
                        true);
             }
             if (byte >= 0x80 && first_accented_record == 0) {
@@ -246,36 +260,39 @@ const char* line_end_text(CatalogueLineEnd line_end) {
 // ---- Writing ----
 
 [[noreturn]] void cannot_write(const std::filesystem::path& file, int error) {
-    std::string reason;
+    Message reason;
     switch (error) {
         case EACCES:
         case EPERM:
-            reason = "accès refusé (dossier ou fichier en lecture seule)";
+            reason =
+                core_text("RunTimeError", "accès refusé (dossier ou fichier en lecture seule)");
             break;
         case EROFS:
-            reason = "le support est en lecture seule";
+            reason = core_text("RunTimeError", "le support est en lecture seule");
             break;
         case ENOSPC:
         case EDQUOT:
-            reason = "le disque est plein";
+            reason = core_text("RunTimeError", "le disque est plein");
             break;
         case EFBIG:
-            reason = "le fichier serait trop grand";
+            reason = core_text("RunTimeError", "le fichier serait trop grand");
             break;
         case ENOENT:
         case ENOTDIR:
-            reason = "le dossier n'existe pas";
+            reason = core_text("RunTimeError", "le dossier n'existe pas");
             break;
         case EISDIR:
-            reason = "c'est un dossier, pas un fichier";
+            reason = core_text("RunTimeError", "c'est un dossier, pas un fichier");
             break;
         default:
-            reason = "erreur d'écriture (errno " + std::to_string(error) + ")";
+            reason = core_text("RunTimeError", "erreur d'écriture (errno %1)")
+                         .with({value_text(std::to_string(error))});
     }
     throw RunTimeError(ErrorNumber::path_access,
-                       "Erreur d'accès au chemin/fichier : impossible d'enregistrer " +
-                           quoted_path(file) + " : " + reason +
-                           ". Le fichier est resté tel qu'il était.");
+                       core_text("RunTimeError",
+                                 "Erreur d'accès au chemin/fichier : impossible d'enregistrer %1 : "
+                                 "%2. Le fichier est resté tel qu'il était.")
+                           .with({quoted_path(file), std::move(reason)}));
 }
 
 // Writes `bytes` to a new file beside `file`, on the disk, and returns its path; the permissions
@@ -381,11 +398,13 @@ std::string catalogue_text(const std::vector<std::vector<FieldValue>>& records,
         // The reader counts fields, not lines: a record of another length shifts every record
         // after it.
         if (record.empty()) {
-            writer.refuse("un enregistrement a au moins un champ");
+            writer.refuse(core_text("RunTimeError", "un enregistrement a au moins un champ"));
         }
         if (record.size() != length) {
-            writer.refuse("l'enregistrement a " + std::to_string(record.size()) +
-                          " champs, le premier en a " + std::to_string(length));
+            writer.refuse(
+                core_text("RunTimeError", "l'enregistrement a %1 champs, le premier en a %2")
+                    .with({value_text(std::to_string(record.size())),
+                           value_text(std::to_string(length))}));
         }
         for (std::size_t f = 0; f < record.size(); ++f) {
             writer.at(static_cast<int>(r + 1), static_cast<int>(f + 1));
@@ -403,8 +422,10 @@ std::string catalogue_text(const std::vector<std::vector<FieldValue>>& records,
     // Windows-1252 bytes that happen to make valid UTF-8 (« Ã© ») are read back as UTF-8.
     if (encoding == CatalogueEncoding::windows_1252 && encoding::is_utf8_text(out)) {
         writer.at(writer.first_accented_record, writer.first_accented_field);
-        writer.refuse("en Windows-1252, le fichier serait relu comme de l'UTF-8 et le texte " +
-                          shown(writer.first_accented) + " changerait",
+        writer.refuse(core_text("RunTimeError",
+                                "en Windows-1252, le fichier serait relu comme de "
+                                "l'UTF-8 et le texte %1 changerait")
+                          .with({shown(writer.first_accented)}),
                       true);
     }
     return out;

@@ -26,9 +26,8 @@ CatalogueLineEnd catalogue_line_end(const std::filesystem::path& file);
 // A text that catalogue_text cannot write, with where it stands.
 class CatalogueTextError : public RunTimeError {
   public:
-    CatalogueTextError(const std::string& description, int record, int field,
-                       bool encoding_cannot_hold)
-        : RunTimeError(ErrorNumber::invalid_argument, description),
+    CatalogueTextError(Message description, int record, int field, bool encoding_cannot_hold)
+        : RunTimeError(ErrorNumber::invalid_argument, std::move(description)),
           record_(record),
           field_(field),
           encoding_cannot_hold_(encoding_cannot_hold) {}

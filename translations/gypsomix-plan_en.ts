@@ -2649,6 +2649,82 @@ In UTF-8, Gypsomix and today&apos;s text editors still read it.</translation>
         <source>Erreur d&apos;exécution %1</source>
         <translation>Run-time error %1</translation>
     </message>
+    <message>
+        <source>Impossible de lire le fichier %1 : %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier.</source>
+        <translation>it is a folder.</translation>
+    </message>
+    <message>
+        <source>accès refusé ou erreur de lecture.</source>
+        <translation>access denied or read error.</translation>
+    </message>
+    <message>
+        <source>Appel de procédure ou argument incorrect : enregistrement %1, champ %2 : %3.</source>
+        <translation>Invalid procedure call or argument: record %1, field %2: %3.</translation>
+    </message>
+    <message>
+        <source>un nombre infini ou indéterminé ne s&apos;écrit pas dans un catalogue</source>
+        <translation>an infinite or undefined number cannot be written in a catalogue</translation>
+    </message>
+    <message>
+        <source>le texte n&apos;est pas de l&apos;UTF-8 valide</source>
+        <translation>the text is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>le texte %1 contient un guillemet droit (&quot;), qui le couperait à la relecture</source>
+        <translation>the text %1 holds a straight double quote (&quot;), which would cut it when read back</translation>
+    </message>
+    <message>
+        <source>le texte %1 contient un saut de ligne</source>
+        <translation>the text %1 holds a line break</translation>
+    </message>
+    <message>
+        <source>le caractère « %1 » (%2) du texte %3 ne s&apos;écrit pas en Windows-1252</source>
+        <translation>the character “%1” (%2) of the text %3 cannot be written in Windows-1252</translation>
+    </message>
+    <message>
+        <source>accès refusé (dossier ou fichier en lecture seule)</source>
+        <translation>access denied (read-only folder or file)</translation>
+    </message>
+    <message>
+        <source>le support est en lecture seule</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>le fichier serait trop grand</source>
+        <translation>the file would be too large</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>erreur d&apos;écriture (errno %1)</source>
+        <translation>write error (errno %1)</translation>
+    </message>
+    <message>
+        <source>Erreur d&apos;accès au chemin/fichier : impossible d&apos;enregistrer %1 : %2. Le fichier est resté tel qu&apos;il était.</source>
+        <translation>Path/File access error: cannot save %1: %2. The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>un enregistrement a au moins un champ</source>
+        <translation>a record has at least one field</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistrement a %1 champs, le premier en a %2</source>
+        <translation>the record has %1 fields, the first one has %2</translation>
+    </message>
+    <message>
+        <source>en Windows-1252, le fichier serait relu comme de l&apos;UTF-8 et le texte %1 changerait</source>
+        <translation>in Windows-1252, the file would be read back as UTF-8 and the text %1 would change</translation>
+    </message>
 </context>
 <context>
     <name>WorkingTimer</name>

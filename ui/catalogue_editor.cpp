@@ -433,7 +433,7 @@ bool CatalogueEditor::askForUtf8(const gypsomix::RunTimeError& error) {
         CatalogueEditor::tr("Le fichier %1 est en Windows-1252, qui ne peut pas contenir ce texte. "
                             "Passer le fichier en UTF-8 ?")
             .arg(quoted(QFileInfo(m_sheet.path()).fileName())),
-        QString::fromStdString(error.what()) +
+        translatedText(error.message()) +
             CatalogueEditor::tr("\n\nEn UTF-8, Gypsomix et les éditeurs de texte d'aujourd'hui le "
                                 "lisent toujours.")));
     QPushButton* utf8 =

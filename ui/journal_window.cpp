@@ -25,6 +25,7 @@
 #include "document/invariant_text.h"
 #include "document/plan_file.h"
 #include "ui/number_format.h"
+#include "ui/run_time_report.h"
 
 namespace {
 
@@ -364,7 +365,7 @@ void JournalWindow::openShownAsPlan() {
         emit openAsPlan(plan);
     } catch (const gypsomix::PlanFileError& error) {
         showMessage(JournalWindow::tr("Le plan de cette coulée ne peut pas être ouvert : %1")
-                        .arg(QString::fromStdString(error.what())),
+                        .arg(translatedText(error.message())),
                     true);
     }
 }

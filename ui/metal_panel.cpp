@@ -23,6 +23,7 @@
 #include "ui/catalogue_list_model.h"
 #include "ui/number_format.h"
 #include "ui/plan_fields.h"
+#include "ui/run_time_report.h"
 
 // One line of the plan as the metal sees it.
 struct MetalPanel::Row {
@@ -78,7 +79,7 @@ QString catalogueProblem(const gypsomix::RunTimeError& error) {
     }
     return MetalPanel::tr("Erreur d'exécution %1 : %2")
         .arg(error.number())
-        .arg(QString::fromStdString(error.what()));
+        .arg(translatedText(error.message()));
 }
 
 bool isPrice(const std::string& invariant) {
@@ -522,7 +523,7 @@ void MetalPanel::showFault(const gypsomix::PlanError& error) {
         field->style()->polish(field);
         m_marked << field;
     }
-    showMessage(QString::fromStdString(error.what()), true);
+    showMessage(translatedText(error.message()), true);
 }
 
 QLineEdit* MetalPanel::fieldOf(const gypsomix::PlanError& error) const {

@@ -7,6 +7,7 @@
 #include "calc/schedule.h"
 #include "document/invariant_text.h"
 #include "ui/number_format.h"
+#include "ui/run_time_report.h"
 
 using gypsomix::BurnoutError;
 using gypsomix::OvenPhase;
@@ -121,7 +122,7 @@ OvenDay ovenDayOf(const gypsomix::PlanDocument& plan, TemperatureUnit unit) {
     } catch (const BurnoutError& error) {
         day.run.reset();
         day.error = error;
-        day.problem = QString::fromStdString(error.what());
+        day.problem = translatedText(error.message());
         return day;
     }
     const auto& steps = oven.programme->steps;

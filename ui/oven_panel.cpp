@@ -21,6 +21,7 @@
 #include "ui/number_format.h"
 #include "ui/plan_editor.h"
 #include "ui/plan_fields.h"
+#include "ui/run_time_report.h"
 
 namespace {
 
@@ -191,7 +192,7 @@ void OvenPanel::loadCatalogue() {
                       "%3) : aucun programme n'est proposé.")
                       .arg(QString::fromLatin1(gypsomix::CuissonRecord::path))
                       .arg(error.number())
-                      .arg(QString::fromStdString(error.what()));
+                      .arg(translatedText(error.message()));
     }
     {
         const QSignalBlocker blocker(m_programme);
@@ -223,7 +224,7 @@ void OvenPanel::programmeChosen(int row) {
             OvenPanel::tr("Le catalogue %1 n'a pas pu être lu (erreur d'exécution %2 : %3).")
                 .arg(QString::fromLatin1(gypsomix::CuissonRecord::path))
                 .arg(error.number())
-                .arg(QString::fromStdString(error.what())));
+                .arg(translatedText(error.message())));
         m_catalogueProblem->show();
         showPlan();
         return;

@@ -8,6 +8,7 @@
 #include "calc/plan.h"
 #include "calc/schedule.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_writer.h"
 #include "document/plan_catalogue.h"
 #include "document/plan_file.h"
 #include "ui/mixing_sheet.h"
@@ -397,6 +398,26 @@ class PlanEnglish : public QObject {
             gypsomix::fetch_record("/nonexistent/Data/Mat.txt", 8, 0);
         }) << "Fichier introuvable : « /nonexistent/Data/Mat.txt »."
                                            << "File not found: “/nonexistent/Data/Mat.txt”.";
+        // What the catalogue editor cannot save, said with the record and field.
+        QTest::newRow("catalogue text with a quote")
+            << std::function<void()>([] {
+                   gypsomix::catalogue_text({{std::string("Pl\"âtre"), 1.8}},
+                                            gypsomix::CatalogueEncoding::utf8);
+               })
+            << "Appel de procédure ou argument incorrect : enregistrement 1, champ 1 : le texte "
+               "« Pl\"âtre » contient un guillemet droit (\"), qui le couperait à la relecture."
+            << "Invalid procedure call or argument: record 1, field 1: the text “Pl\"âtre” holds "
+               "a straight double quote (\"), which would cut it when read back.";
+        QTest::newRow("catalogue saved in a missing folder")
+            << std::function<void()>([] {
+                   gypsomix::write_catalogue("/nonexistent/Data/Mat.txt", {{std::string("P"), 1.8}},
+                                             gypsomix::CatalogueEncoding::utf8);
+               })
+            << "Erreur d'accès au chemin/fichier : impossible d'enregistrer "
+               "« /nonexistent/Data/Mat.txt » : le dossier n'existe pas. Le fichier est resté tel "
+               "qu'il était."
+            << "Path/File access error: cannot save “/nonexistent/Data/Mat.txt”: the folder does "
+               "not exist. The file was left as it was.";
     }
     // The core keeps its French to the byte; the window says the same fault in its language.
     void coreFaults() {
