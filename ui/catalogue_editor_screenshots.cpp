@@ -64,7 +64,8 @@ int main(int argc, char* argv[]) {
         qWarning("usage: gypsomix_editor_screenshots <folder> [suffix]");
         return 2;
     }
-    const QDir out(args.at(1));
+    // Absolute: the program works in a folder of its own once its catalogues are written.
+    const QDir out(QDir(args.at(1)).absolutePath());
     const QString suffix = args.value(2);
     const QByteArray materials = [] {
         QFile sample(QStringLiteral("Data/Mat.txt"));
