@@ -8,7 +8,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <csignal>
 
 #include "../core_test_support.h"
 #include "document/plan_file.h"
@@ -50,8 +49,9 @@ std::variant<qint64, QString> record(Journal& journal, const PlanDocument& plan,
     return journal.record(plan, gypsomix::plan_figures(plan, format), mixedAt, format);
 }
 
-qint64 recorded(Journal& journal, const PlanDocument& plan) {
-    const auto result = record(journal, plan);
+qint64 recorded(Journal& journal, const PlanDocument& plan,
+                const gypsomix::NumberFormat& format = french) {
+    const auto result = record(journal, plan, format);
     return std::holds_alternative<qint64>(result) ? std::get<qint64>(result) : 0;
 }
 
@@ -133,7 +133,6 @@ class TestJournal : public QObject {
         const QDateTime mixed = QDateTime::currentDateTime().addSecs(-300);
         {
             Journal journal(path);
-            QCOMPARE(journal.notice(), QString());
             QSignalSpy changed(&journal, &Journal::castsChanged);
             QVERIFY(recorded(journal, plan) != 0);
             QCOMPARE(refusal(record(journal, plan, kFormats[0].format, mixed)), QString());
@@ -143,8 +142,6 @@ class TestJournal : public QObject {
         const QList<JournalCast> casts = journal.casts();
         QCOMPARE(casts.size(), 2);
         const JournalCast& cast = casts[0];  // newest first
-        QCOMPARE(cast.material, QStringLiteral("Plâtre à bijoux universel"));
-        QCOMPARE(cast.flasks, 6);
         QCOMPARE(cast.volumeDm3,
                  fromStd(gypsomix::plan_figures(plan, french).result.volume).replace(',', '.'));
         for (auto field : {&JournalCast::waterPercent, &JournalCast::volumeDm3})
@@ -519,10 +516,8 @@ class TestJournal : public QObject {
         QTemporaryDir dir;
         Journal journal(dir.filePath(QStringLiteral("journal.sqlite")));
         const PlanDocument plan = readmePlan();
-        const auto format = regionalNumberFormat();
-        const auto first = journal.record(plan, gypsomix::plan_figures(plan, format), {}, format);
-        QVERIFY(std::holds_alternative<qint64>(first));
-        const qint64 readme = std::get<qint64>(first);
+        const qint64 readme = recorded(journal, plan, regionalNumberFormat());
+        QVERIFY(readme != 0);
         JournalWindow window(journal);
         window.show();
         window.activateWindow();

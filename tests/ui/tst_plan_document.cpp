@@ -1,8 +1,6 @@
 // The casting plan as a document: undo and redo, the modified mark, the question before changes
 // are lost, recent plans, plan files good and bad, the copy that survives a crash, and the sheet
 // written from the command line.
-#include <csignal>
-
 #include "document/plan_figures.h"
 #include "document/plan_file.h"
 #include "ui/catalogue_editor.h"
@@ -146,6 +144,10 @@ class TestPlanDocument : public QObject {
             QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
             QVERIFY(clicked.count() == 1 || clicked.wait(1000));
         };
+        const auto focused = [](auto* widget) {
+            widget->setFocus();
+            return widget;
+        };
         // Typed into the first line's field of that column, or into the named field.
         const auto typed = [&](const char* column, const QString& text) {
             return [&view, column, text] { typeInto(field(view, 0, column), text); };
@@ -157,18 +159,11 @@ class TestPlanDocument : public QObject {
             {"material", [&] { chooseWithKeys(control<QComboBox>(view, "materialList"), 0); }},
             {"diameter", typed("Diamètre", regionalText("76.2"))},
             {"height", typed("Hauteur", "100")},
-            {"unit",
-             [&] {
-                 auto* unit = field<QComboBox>(view, 0, QStringLiteral("Unité"));
-                 unit->setFocus();
-                 chooseWithKeys(unit, 1);
-             }},
+            {"unit", [&] { chooseWithKeys(focused(field<QComboBox>(view, 0, "Unité")), 1); }},
             {"count",
              [&] {
-                 auto* count = field<QSpinBox>(view, 0, QStringLiteral("Nombre"));
-                 count->setFocus();
-                 QTest::keyClick(count, Qt::Key_Up);
-                 QTest::keyClick(count, Qt::Key_Up);
+                 for (int twice = 0; twice < 2; ++twice)
+                     QTest::keyClick(focused(field<QSpinBox>(view, 0, "Nombre")), Qt::Key_Up);
              }},
             {"tree", typed("Arbre et socle (cm³)", "12")},
             {"margin", [&] { clickOption(control<QRadioButton>(view, "marginPlus10")); }},
