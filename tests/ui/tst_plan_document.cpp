@@ -1,8 +1,6 @@
 // The casting plan as a document: undo and redo, the modified mark, the question before changes
 // are lost, recent plans, plan files good and bad, the copy that survives a crash, and the sheet
 // written from the command line.
-#include <csignal>
-
 #include "document/plan_figures.h"
 #include "document/plan_file.h"
 #include "ui/catalogue_editor.h"
@@ -35,6 +33,8 @@ struct PlanSession {
     PlanWindow& view() { return window->planWindow(); }
     const gypsomix::PlanDocument& plan() { return window->editor().plan(); }
     QString file(const char* name) const { return dir.path() + QLatin1Char('/') + name; }
+    // Writes the plan file and opens it in the window.
+    bool openPlan(const char* name, const QByteArray& bytes);
 
     TempWorkDir dir;
     std::unique_ptr<PlanMainWindow> window;
@@ -53,6 +53,10 @@ QByteArray bytesOf(const gypsomix::PlanDocument& plan) {
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool PlanSession::openPlan(const char* name, const QByteArray& bytes = bytesOf(threeLines())) {
+    return writeFile(file(name), bytes) && window->openFile(file(name));
 }
 
 QStringList results(QWidget& window) {
@@ -140,40 +144,35 @@ class TestPlanDocument : public QObject {
             QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
             QVERIFY(clicked.count() == 1 || clicked.wait(1000));
         };
+        const auto focused = [](auto* widget) {
+            widget->setFocus();
+            return widget;
+        };
+        // Typed into the first line's field of that column, or into the named field.
+        const auto typed = [&](const char* column, const QString& text) {
+            return [&view, column, text] { typeInto(field(view, 0, column), text); };
+        };
+        const auto typedIn = [&](const char* name, const QString& text) {
+            return [&view, name, text] { typeInto(control(view, name), text); };
+        };
         const QList<std::pair<const char*, std::function<void()>>> edits = {
             {"material", [&] { chooseWithKeys(control<QComboBox>(view, "materialList"), 0); }},
-            {"diameter",
-             [&] { typeInto(field(view, 0, QStringLiteral("Diamètre")), regionalText("76.2")); }},
-            {"height",
-             [&] { typeInto(field(view, 0, QStringLiteral("Hauteur")), QStringLiteral("100")); }},
-            {"unit",
-             [&] {
-                 auto* unit = field<QComboBox>(view, 0, QStringLiteral("Unité"));
-                 unit->setFocus();
-                 chooseWithKeys(unit, 1);
-             }},
+            {"diameter", typed("Diamètre", regionalText("76.2"))},
+            {"height", typed("Hauteur", "100")},
+            {"unit", [&] { chooseWithKeys(focused(field<QComboBox>(view, 0, "Unité")), 1); }},
             {"count",
              [&] {
-                 auto* count = field<QSpinBox>(view, 0, QStringLiteral("Nombre"));
-                 count->setFocus();
-                 QTest::keyClick(count, Qt::Key_Up);
-                 QTest::keyClick(count, Qt::Key_Up);
+                 for (int twice = 0; twice < 2; ++twice)
+                     QTest::keyClick(focused(field<QSpinBox>(view, 0, "Nombre")), Qt::Key_Up);
              }},
-            {"tree",
-             [&] {
-                 typeInto(field(view, 0, QStringLiteral("Arbre et socle (cm³)")),
-                          QStringLiteral("12"));
-             }},
+            {"tree", typed("Arbre et socle (cm³)", "12")},
             {"margin", [&] { clickOption(control<QRadioButton>(view, "marginPlus10")); }},
             {"special",
              [&] {
-                 auto* special = control<QGroupBox>(view, "specialGroup");
-                 QTest::mouseClick(special, Qt::LeftButton, {}, QPoint(8, 8));
+                 QTest::mouseClick(control(view, "specialGroup"), Qt::LeftButton, {}, {8, 8});
              }},
-            {"concentration",
-             [&] { typeInto(control<QLineEdit>(view, "concentration"), QStringLiteral("25")); }},
-            {"water",
-             [&] { typeInto(control<QLineEdit>(view, "mixWater"), QStringLiteral("41")); }},
+            {"concentration", typedIn("concentration", "25")},
+            {"water", typedIn("mixWater", "41")},
             {"add", [&] { press("addLine", Qt::Key_A); }},
             {"flask",
              [&] { chooseWithKeys(field<QComboBox>(view, 1, QStringLiteral("Cylindre")), 1); }},
@@ -254,9 +253,8 @@ class TestPlanDocument : public QObject {
         PlanSession session;
         QVERIFY(session.ok);
         const QString path = session.file("trois.gypsoplan");
-        QVERIFY(writeFile(path, bytesOf(threeLines())));
+        QVERIFY(session.openPlan("trois.gypsoplan"));
         PlanMainWindow& window = *session.window;
-        QVERIFY(window.openFile(path));
         typeInto(field(session.view(), 2, QStringLiteral("Hauteur")), QStringLiteral("120"));
         ModalAnswers answers;
         answers.then(press(QMessageBox::StandardButton(answer)));
@@ -343,8 +341,7 @@ class TestPlanDocument : public QObject {
         PlanSession session;
         QVERIFY(session.ok);
         PlanMainWindow& window = *session.window;
-        QVERIFY(writeFile(session.file("bon.gypsoplan"), bytesOf(threeLines())));
-        QVERIFY(window.openFile(session.file("bon.gypsoplan")));
+        QVERIFY(session.openPlan("bon.gypsoplan"));
         typeInto(field<QSpinBox>(session.view(), 0, QStringLiteral("Nombre")), QStringLiteral("4"));
         const gypsomix::PlanDocument shown = session.plan();
         const QString title = window.windowTitle();
@@ -370,18 +367,16 @@ class TestPlanDocument : public QObject {
     void savedAndOpened() {
         PlanSession session;
         QVERIFY(session.ok);
-        const QString path = session.file("trois.gypsoplan");
-        QVERIFY(writeFile(path, bytesOf(threeLines())));
-        QVERIFY(session.window->openFile(path));
+        QVERIFY(session.openPlan("trois.gypsoplan"));
         const QStringList figures = results(session.view());
         QVERIFY(!figures[1].isEmpty());
         QCOMPARE(field(session.view(), 1, QStringLiteral("Diamètre"))->text(),
                  regionalText("76.2"));
         QCOMPARE(session.window->notice(), QString());
         QVERIFY(session.window->saveTo(session.file("copie.gypsoplan")));
-        QFile first(path), second(session.file("copie.gypsoplan"));
-        QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
-        QCOMPARE(second.readAll(), first.readAll());
+        QFile copy(session.file("copie.gypsoplan"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), bytesOf(threeLines()));
 
         session.window.reset();
         session.open();
@@ -397,9 +392,7 @@ class TestPlanDocument : public QObject {
         gypsomix::PlanDocument plan = threeLines();
         plan.material->values[4] = "1.7";
         plan.lines[2].flask->name = "Cylindre 120";
-        const QString path = session.file("ancien.gypsoplan");
-        QVERIFY(writeFile(path, bytesOf(plan)));
-        QVERIFY(session.window->openFile(path));
+        QVERIFY(session.openPlan("ancien.gypsoplan", bytesOf(plan)));
         const QString notice = session.window->notice();
         QVERIFY2(notice.contains(regionalText("densité 1.7 → 1.8")), qPrintable(notice));
         QVERIFY2(
@@ -413,43 +406,20 @@ class TestPlanDocument : public QObject {
         QVERIFY(session.window->isWindowModified());
     }
 
-    // A second window keeps its own copy; the first one's is not taken over.
-    void secondWindow() {
-        PlanSession session;
-        QVERIFY(session.ok);
-        typeInto(field(session.view(), 0, QStringLiteral("Diamètre")), QStringLiteral("80"));
-        PlanMainWindow second(session.places());
-        second.start();
-        QCOMPARE(second.notice(), QString());
-        QVERIFY(second.editor().plan() == gypsomix::PlanDocument());
-        QTest::qWait(PlanAutosave::kDelayMs + 300);
-        QVERIFY(
-            QFile::exists(session.places().dataFolder + QStringLiteral("/autosave-1.gypsoplan")));
-    }
-
-    // A plan edited, then the program killed: the next start shows the edited plan, with its
-    // file name and its mark.
+    // A plan edited, then the program killed: a window started meanwhile leaves that plan's copy
+    // alone, and the next start shows the edited plan, with its file name and its mark.
     void recoveryAfterKill() {
         PlanSession session;
         QVERIFY(session.ok);
         session.window.reset();
         QVERIFY(writeFile(session.file("trois.gypsoplan"), bytesOf(threeLines())));
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("GYPSOMIX_TEST_CHILD"), session.dir.path());
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForStarted());
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return child.readAllStandardOutput().contains("edited") ||
-                       child.state() == QProcess::NotRunning;
-            },
-            20000));
-        QCOMPARE(child.state(), QProcess::Running);
-        ::kill(pid_t(child.processId()), SIGKILL);
-        QVERIFY(child.waitForFinished());
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QVERIFY(killWhen("GYPSOMIX_TEST_CHILD", session.dir.path(), [&](const QByteArray& out) {
+            if (!out.contains("edited"))
+                return false;
+            PlanMainWindow second(session.places());
+            second.start();
+            return second.notice().isEmpty() && second.editor().plan() == gypsomix::PlanDocument();
+        }));
 
         session.open();
         QCOMPARE(session.window->notice().section(QLatin1Char('\n'), 0, 0),
@@ -468,34 +438,48 @@ class TestPlanDocument : public QObject {
     }
 
     void commandLine_data() {
-        QTest::addColumn<QByteArray>("bytes");  // the plan file; empty: none
+        QTest::addColumn<QStringList>("arguments");  // PLAN and PDF stand for the test's files
+        QTest::addColumn<QByteArray>("bytes");       // the plan file; empty: none
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("said");  // on standard error
-        QTest::newRow("the three-line plan") << bytesOf(threeLines()) << 0 << "";
-        QTest::newRow("not JSON") << QByteArray("plan") << 2 << "JSON";
+        QTest::addColumn<QProcess::ProcessChannel>("channel");
+        QTest::addColumn<QString>("said");  // on that channel
+        const QStringList sheet = {"--pdf", "PDF", "PLAN"};
+        const auto out = QProcess::StandardOutput, err = QProcess::StandardError;
+        QTest::newRow("the three-line plan") << sheet << bytesOf(threeLines()) << 0 << err << "";
+        QTest::newRow("not JSON") << sheet << QByteArray("plan") << 2 << err << "JSON";
         QTest::newRow("newer version")
-            << QByteArray(R"({"format": "gypsomix-plan", "version": 9, "lines": [{}]})") << 2
-            << "récente";
-        QTest::newRow("no such file") << QByteArray() << 2 << "trois.gypsoplan";
-        QTest::newRow("no material") << bytesOf(gypsomix::PlanDocument()) << 1 << "revêtement";
+            << sheet << QByteArray(R"({"format": "gypsomix-plan", "version": 9, "lines": [{}]})")
+            << 2 << err << "récente";
+        QTest::newRow("no such file") << sheet << QByteArray() << 2 << err << "trois.gypsoplan";
+        QTest::newRow("no material")
+            << sheet << bytesOf(gypsomix::PlanDocument()) << 1 << err << "revêtement";
+        QTest::newRow("no plan") << QStringList{"--pdf", "PDF"} << QByteArray() << 2 << err << "";
+        QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << out << "--pdf";
+        QTest::newRow("version") << QStringList{"--version"} << QByteArray() << 0 << out
+                                 << GYPSOMIX_TEST_PROJECT_VERSION;
     }
 
     // --pdf writes the sheet of the plan, one page with the window's figures, and shows no
     // window; a plan it cannot read leaves no PDF at all.
     void commandLine() {
+        QFETCH(QStringList, arguments);
         QFETCH(QByteArray, bytes);
         QFETCH(int, status);
+        QFETCH(QProcess::ProcessChannel, channel);
         QFETCH(QString, said);
         PlanSession session;
         QVERIFY(session.ok);
         const QString plan = session.file("trois.gypsoplan");
         const QString pdf = session.file("fiche.pdf");
         QVERIFY(bytes.isEmpty() || writeFile(plan, bytes));
-        const Run run = runPlanProgram({QStringLiteral("--pdf"), pdf, plan}, session.dir.path());
+        arguments.replaceInStrings(QStringLiteral("PLAN"), plan);
+        arguments.replaceInStrings(QStringLiteral("PDF"), pdf);
+        const Run run = runPlanProgram(arguments, session.dir.path());
         QVERIFY2(run.status == status, qPrintable(run.err));
-        QVERIFY2(run.err.contains(said), qPrintable(run.err));
-        QCOMPARE(QFile::exists(pdf), status == 0);
-        if (status != 0)
+        const QString& heard = channel == QProcess::StandardError ? run.err : run.out;
+        QVERIFY2(heard.contains(said), qPrintable(heard));
+        QCOMPARE(QFile::exists(pdf), status == 0 && !bytes.isEmpty());
+        if (!QFile::exists(pdf))
             return;
         QVERIFY(
             pdfTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +1\n")));
@@ -520,8 +504,7 @@ class TestPlanDocument : public QObject {
         QVERIFY(window.notice().contains(QStringLiteral("revêtement")));
         QCOMPARE(window.journal().casts().size(), 0);
 
-        QVERIFY(writeFile(session.file("trois.gypsoplan"), bytesOf(threeLines())));
-        QVERIFY(window.openFile(session.file("trois.gypsoplan")));
+        QVERIFY(session.openPlan("trois.gypsoplan"));
         const QStringList figures = results(session.view());
         QTest::mouseClick(session.view().findChild<QPushButton*>(QStringLiteral("start")),
                           Qt::LeftButton);
@@ -578,19 +561,6 @@ class TestPlanDocument : public QObject {
         emit editor->catalogueSaved(QStringLiteral("Data/Mat.txt"));
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->itemText(2), QStringLiteral("Mon plâtre, lot 12"));
-    }
-
-    void commandLineAnswers() {
-        TempWorkDir dir;
-        const Run help = runPlanProgram({QStringLiteral("--help")}, dir.path());
-        QCOMPARE(help.status, 0);
-        QVERIFY(help.out.contains(QStringLiteral("--pdf")));
-        const Run version = runPlanProgram({QStringLiteral("--version")}, dir.path());
-        QCOMPARE(version.status, 0);
-        QVERIFY(version.out.contains(QStringLiteral(GYPSOMIX_TEST_PROJECT_VERSION)));
-        const Run alone =
-            runPlanProgram({QStringLiteral("--pdf"), QStringLiteral("x.pdf")}, dir.path());
-        QCOMPARE(alone.status, 2);
     }
 };
 

@@ -2,7 +2,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <csignal>
 #include <functional>
+#include <optional>
 
 #include "document/plan_document.h"
 #include "ui/application.h"
@@ -73,6 +75,33 @@ inline ModalAnswers::Answer press(QMessageBox::StandardButton which) {
             QTest::mouseClick(box->button(which), Qt::LeftButton);
         }
     };
+}
+
+// Runs this test program again with `variable` set to `value`, reads what it prints until `enough`
+// holds for it, and kills it with SIGKILL there. What it printed; nothing when it ended by
+// itself, never printed enough, or did not die of the kill.
+inline std::optional<QByteArray> killWhen(const char* variable, const QString& value,
+                                          const std::function<bool(const QByteArray&)>& enough) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QLatin1String(variable), value);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QByteArray out;
+    const bool ready = child.waitForStarted() &&
+                       QTest::qWaitFor(
+                           [&] {
+                               out += child.readAllStandardOutput();
+                               return enough(out) || child.state() == QProcess::NotRunning;
+                           },
+                           30000);
+    if (child.state() == QProcess::Running) {
+        ::kill(pid_t(child.processId()), SIGKILL);
+    }
+    if (!child.waitForFinished() || child.exitStatus() != QProcess::CrashExit || !ready) {
+        return std::nullopt;
+    }
+    return out + child.readAllStandardOutput();
 }
 
 // Sample catalogues, Windows-1252 with CR LF.
