@@ -166,7 +166,7 @@ struct English {
     ~English() { removeTranslators(); }
 };
 
-// Records the texts a painter draws; shapes are left undrawn.
+// Records the texts a painter draws; shapes and pictures are left undrawn.
 class TextEngine : public QPaintEngine {
   public:
     bool begin(QPaintDevice*) override { return true; }
@@ -175,10 +175,6 @@ class TextEngine : public QPaintEngine {
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPath(const QPainterPath&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawLines(const QLineF*, int) override {}
-    void drawRects(const QRectF*, int) override {}
-    void drawEllipse(const QRectF&) override {}
-    void drawPoints(const QPointF*, int) override {}
     void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
     Type type() const override { return User; }
     QStringList texts;
@@ -199,10 +195,6 @@ class TextDevice : public QPaintDevice {
             case PdmPhysicalDpiX:
             case PdmPhysicalDpiY:
                 return 72;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return int(devicePixelRatioFScale());
             default:
                 return QPaintDevice::metric(metric);
         }
