@@ -195,6 +195,10 @@ class TextDevice : public QPaintDevice {
             case PdmPhysicalDpiX:
             case PdmPhysicalDpiY:
                 return 72;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return int(devicePixelRatioFScale());
             default:
                 return QPaintDevice::metric(metric);
         }
