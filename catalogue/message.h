@@ -23,18 +23,24 @@ struct Message {
 
     // The French, with every argument put in.
     std::string french() const {
-        if (context == nullptr) {
-            return text;
-        }
+        return context == nullptr
+                   ? text
+                   : filled(text, [](const Message& argument) { return argument.french(); });
+    }
+
+    // `pattern` (this template, or its translation) with %1…%9 replaced by `shown` of each
+    // argument; a number with no argument stays as it is written.
+    template <class Shown>
+    std::string filled(const std::string& pattern, Shown shown) const {
         std::string result;
-        for (std::size_t at = 0; at < text.size(); ++at) {
-            const char next = at + 1 < text.size() ? text[at + 1] : '\0';
+        for (std::size_t at = 0; at < pattern.size(); ++at) {
+            const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
             const auto index = static_cast<std::size_t>(next - '1');
-            if (text[at] == '%' && next >= '1' && next <= '9' && index < arguments.size()) {
-                result += arguments[index].french();
+            if (pattern[at] == '%' && next >= '1' && next <= '9' && index < arguments.size()) {
+                result += shown(arguments[index]);
                 ++at;
             } else {
-                result += text[at];
+                result += pattern[at];
             }
         }
         return result;

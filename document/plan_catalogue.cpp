@@ -37,7 +37,6 @@ void append(Message& said, Message item) {
 }
 
 void note(CatalogueMatch& match, Message message) {
-    match.notes.push_back(message.french());
     match.messages.push_back(std::move(message));
 }
 
@@ -267,7 +266,6 @@ CatalogueMatch match_catalogues(PlanDocument& plan, const NumberFormat& format) 
         try {
             match_flasks(matched, found, format);
             plan = std::move(matched);
-            match.notes.insert(match.notes.end(), found.notes.begin(), found.notes.end());
             match.messages.insert(match.messages.end(), found.messages.begin(),
                                   found.messages.end());
             match.changed = match.changed || found.changed;

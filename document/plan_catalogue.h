@@ -12,11 +12,19 @@ namespace gypsomix {
 
 // What opening a plan against today's catalogues found.
 struct CatalogueMatch {
-    // French sentences for the caster, one per choice that is gone or changed, or per catalogue
-    // that could not be read; empty when every choice was found as it was saved.
-    std::vector<std::string> notes;
-    std::vector<Message> messages;  // the same notes, for a window in another language
-    bool changed = false;           // the plan now differs from the file
+    // One note for the caster per choice that is gone or changed, or per catalogue that could
+    // not be read; none when every choice was found as it was saved.
+    std::vector<Message> messages;
+    bool changed = false;  // the plan now differs from the file
+
+    // The notes in French.
+    std::vector<std::string> notes() const {
+        std::vector<std::string> french;
+        for (const auto& message : messages) {
+            french.push_back(message.french());
+        }
+        return french;
+    }
 };
 
 // Looks each catalogue choice of the plan up by name in today's catalogues (Data/Mat.txt,

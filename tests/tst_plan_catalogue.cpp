@@ -265,7 +265,7 @@ class TestPlanCatalogue : public QObject {
             QVERIFY(dir.write("Data/" + file.key() + ".txt", file.value()));
         CatalogueMatch match;
         NO_ERROR(match = match_catalogues(saved, rowFormat()));
-        QCOMPARE(notesAgainst(match.notes, notes.split(" | ", Qt::SkipEmptyParts)), notes);
+        QCOMPARE(notesAgainst(match.notes(), notes.split(" | ", Qt::SkipEmptyParts)), notes);
         QCOMPARE(match.changed, changed);
         QCOMPARE(shown(saved), shown(after));
         QVERIFY(saved == after);  // counts, trees, patterns, the job's and the oven's fields too

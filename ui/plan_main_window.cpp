@@ -238,10 +238,8 @@ void PlanMainWindow::start() {
     }
     if (auto recovered = m_autosave.takeRecovered()) {
         auto match = gypsomix::match_catalogues(recovered->plan, regionalNumberFormat());
-        QStringList notes = {tr("Plan rétabli après une fermeture inattendue.")};
-        for (const auto& note : match.messages) {
-            notes << translatedText(note);
-        }
+        const QStringList notes = QStringList{tr("Plan rétabli après une fermeture inattendue.")} +
+                                  translatedTexts(match.messages);
         takeOpened(std::move(recovered->plan), recovered->filePath,
                    recovered->modified || match.changed, notes);
     }
@@ -262,10 +260,7 @@ bool PlanMainWindow::openFile(const QString& path) {
     }
     auto plan = std::get<gypsomix::PlanDocument>(std::move(read));
     const auto match = gypsomix::match_catalogues(plan, regionalNumberFormat());
-    QStringList notes;
-    for (const auto& note : match.messages) {
-        notes << translatedText(note);
-    }
+    const QStringList notes = translatedTexts(match.messages);
     const QString absolute = QFileInfo(path).absoluteFilePath();
     takeOpened(std::move(plan), absolute, match.changed, notes);
     addRecent(absolute);
@@ -453,11 +448,8 @@ void PlanMainWindow::showJournal() {
                         return;
                     }
                     auto plan = opened;
-                    QStringList notes;
-                    for (const auto& note :
-                         gypsomix::match_catalogues(plan, regionalNumberFormat()).messages) {
-                        notes << translatedText(note);
-                    }
+                    const QStringList notes = translatedTexts(
+                        gypsomix::match_catalogues(plan, regionalNumberFormat()).messages);
                     takeOpened(std::move(plan), QString(), true, notes);
                     raise();
                     activateWindow();

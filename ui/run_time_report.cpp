@@ -7,18 +7,18 @@ QString translatedText(const gypsomix::Message& message) {
     if (message.context == nullptr) {
         return QString::fromStdString(message.text);
     }
-    const QString text = QCoreApplication::translate(message.context, message.text.c_str());
-    QString result;
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const int index = at + 1 < text.size() ? text[at + 1].digitValue() - 1 : -1;
-        if (text[at] == QLatin1Char('%') && index >= 0 && index < int(message.arguments.size())) {
-            result += translatedText(message.arguments[std::size_t(index)]);
-            ++at;
-        } else {
-            result += text[at];
-        }
+    const QString pattern = QCoreApplication::translate(message.context, message.text.c_str());
+    return QString::fromStdString(message.filled(
+        pattern.toStdString(),
+        [](const gypsomix::Message& argument) { return translatedText(argument).toStdString(); }));
+}
+
+QStringList translatedTexts(const std::vector<gypsomix::Message>& messages) {
+    QStringList texts;
+    for (const auto& message : messages) {
+        texts << translatedText(message);
     }
-    return result;
+    return texts;
 }
 
 void showRunTimeError(QWidget* parent, const gypsomix::RunTimeError& error) {

@@ -218,7 +218,7 @@ class TestOvenPanel : public QObject {
         QVERIFY(std::holds_alternative<gypsomix::PlanDocument>(read));
         auto plan = std::get<gypsomix::PlanDocument>(read);
         const auto match = gypsomix::match_catalogues(plan, regionalNumberFormat());
-        QVERIFY(match.notes.empty());
+        QVERIFY(match.notes().empty());
         QSignalSpy changes(session.panel->timer(), &OvenTimer::changeReached);
         session.editor.replace(plan);
         const auto& oven = *session.editor.plan().burnout;

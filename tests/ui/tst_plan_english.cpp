@@ -240,7 +240,7 @@ class PlanEnglish : public QObject {
                                           ? gypsomix::match_catalogues(plan, regionalNumberFormat())
                                           : gypsomix::CatalogueMatch();
                    return match.messages.size() == 1
-                              ? Fault{match.notes.front(), match.messages.front()}
+                              ? Fault{match.notes().front(), match.messages.front()}
                               : Fault();
                })
             << "Le revêtement « Plâtre disparu » n'est plus dans le catalogue : choisissez un "
