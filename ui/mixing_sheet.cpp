@@ -49,9 +49,9 @@ QLocale sheetLocale() {
 }
 
 // "1er mars 2027", "7 décembre 2026": how a date is written by hand.
-QString handDate(const QDate& date) {
-    return sheetLocale().toString(
-        date, date.day() == 1 ? Text::tr("'1er' MMMM yyyy") : Text::tr("d MMMM yyyy"));
+QString handDate(const QLocale& locale, const QDate& date) {
+    return locale.toString(date,
+                           date.day() == 1 ? Text::tr("'1er' MMMM yyyy") : Text::tr("d MMMM yyyy"));
 }
 
 // Places labels centred on their marks along [left, right], pushed apart where they would
@@ -79,7 +79,8 @@ class SheetPainter {
         : m_painter(painter),
           m_page(page),
           m_sheet(sheet),
-          m_mm(painter.device()->logicalDpiY() / 25.4) {}
+          m_mm(painter.device()->logicalDpiY() / 25.4),
+          m_locale(sheetLocale()) {}
 
     void paint() {
         m_painter.save();
@@ -154,7 +155,7 @@ class SheetPainter {
         text(QRectF(m_page.left(), top, m_page.width(), titleHeight),
              Qt::AlignLeft | Qt::AlignBottom, Text::tr("Fiche de mélange"), title);
         const QString when =
-            m_sheet.date.isValid() ? handDate(m_sheet.date) : Text::tr("Date : ……………………");
+            m_sheet.date.isValid() ? handDate(m_locale, m_sheet.date) : Text::tr("Date : ……………………");
         // Bottoms of the two fonts' boxes differ by their descents; align the baselines.
         const QFontMetricsF titleMetrics(title, m_painter.device());
         const QFontMetricsF dateMetrics(date, m_painter.device());
@@ -430,7 +431,7 @@ class SheetPainter {
     };
 
     QStringList cells(const MixingSheet::Line& line) const {
-        return {line.flask,    sheetLocale().toString(line.count),
+        return {line.flask,    m_locale.toString(line.count),
                 line.diameter, line.height,
                 line.unit,     line.deduction.isEmpty() ? QStringLiteral("–") : line.deduction,
                 line.volume};
@@ -555,9 +556,10 @@ class SheetPainter {
         line({area.left(), bottom}, {area.right(), bottom}, 0.4);
         if (shown < total) {
             const qsizetype left = total - shown;
-            const QString sentence = left == 1 ? Text::tr("… et 1 autre ligne, voir le plan")
-                                               : Text::tr("… et %1 autres lignes, voir le plan")
-                                                     .arg(sheetLocale().toString(left));
+            const QString sentence =
+                left == 1
+                    ? Text::tr("… et 1 autre ligne, voir le plan")
+                    : Text::tr("… et %1 autres lignes, voir le plan").arg(m_locale.toString(left));
             text(QRectF(area.left() + pad, bottom, area.width() - pad, height(continued) * 1.4),
                  Qt::AlignLeft | Qt::AlignVCenter, sentence, continued);
         }
@@ -587,6 +589,7 @@ class SheetPainter {
     QRectF m_page;
     const MixingSheet& m_sheet;
     qreal m_mm;  // device units in a millimetre
+    QLocale m_locale;
 };
 
 }  // namespace
