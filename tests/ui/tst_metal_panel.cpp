@@ -10,6 +10,8 @@
 #include "ui/plan_sheet.h"
 #include "window_test_support.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Today's metals, Windows-1252 with CR LF.
@@ -17,6 +19,21 @@ const QByteArray kMetals =
     "\"Argent 925\",10.36\r\n"
     "\"Or jaune 18 carats (750)\",15.58\r\n"
     "\"Platine iridi\xe9 (900)\",21.54\r\n";
+
+QString regionalText(const char* text) {
+    return QString::fromUtf8(text).replace(QLatin1Char('.'),
+                                           QString::fromStdString(regionalNumberFormat().decimal));
+}
+
+void chooseMetal(QWidget& panel, const char* name) {
+    auto* list = control<QComboBox>(panel, "metalList");
+    list->setFocus(Qt::TabFocusReason);
+    chooseWithKeys(list, list->findText(QString::fromUtf8(name)));
+}
+
+QLineEdit* pattern(QWidget& panel, int line = 0) {
+    return field(panel, line, QStringLiteral("Modèle (g)"));
+}
 
 // A panel on its own catalogues and settings, in its own working directory, listed and shown.
 struct MetalSession {
@@ -31,18 +48,13 @@ struct MetalSession {
     PlanEditor editor;
     MetalPanel panel{editor, settings};
     bool ok = false;
+
+    // The README's plan on Argent 925.
+    void argent(const gypsomix::PlanDocument& plan = threeLines()) {
+        editor.replace(plan);
+        chooseMetal(panel, "Argent 925");
+    }
 };
-
-QString regionalText(const char* text) {
-    return QString::fromUtf8(text).replace(QLatin1Char('.'),
-                                           QString::fromStdString(regionalNumberFormat().decimal));
-}
-
-void chooseMetal(QWidget& panel, const QString& name) {
-    auto* list = control<QComboBox>(panel, "metalList");
-    list->setFocus(Qt::TabFocusReason);
-    chooseWithKeys(list, list->findText(name));
-}
 
 // As the plan window chooses a material: one edit of the plan.
 void chooseMaterial(PlanEditor& editor, const char* name) {
@@ -103,17 +115,13 @@ class TestMetalPanel : public QObject {
     void followsEveryKey() {
         MetalSession session;
         QVERIFY(session.ok);
-        session.editor.replace(threeLines());
-        chooseMetal(session.panel, QStringLiteral("Argent 925"));
+        session.argent();
         QCOMPARE(text(session.panel, "metalDensity"), regionalText("10.36"));
-        QCOMPARE(text(session.panel, "patternDensity"), QStringLiteral("1"));
-        QCOMPARE(text(session.panel, "extra"), QStringLiteral("10"));
-        QCOMPARE(text(session.panel, "button"), QStringLiteral("0"));
         QCOMPARE(metalShown(session.panel), QStringList(4));
-        QLineEdit* pattern = field(session.panel, 0, QStringLiteral("Modèle (g)"));
-        pattern->setFocus(Qt::TabFocusReason);
+        QLineEdit* wax = pattern(session.panel);
+        wax->setFocus(Qt::TabFocusReason);
         for (const QChar key : regionalText("9.6")) {
-            QTest::keyClicks(pattern, key);
+            QTest::keyClicks(wax, key);
             QCOMPARE(metalShown(session.panel), metalOfCore(session.panel, session.editor.plan()));
             QVERIFY(marked(session.panel).isEmpty());
         }
@@ -134,21 +142,13 @@ class TestMetalPanel : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("said");      // what the message must say
         QTest::addColumn<bool>("metalStands");  // a price's fault leaves the metal
-        QTest::newRow("extra above 100") << "extra"
-                                         << "150"
-                                         << "« 150 »" << false;
-        QTest::newRow("pattern density 0") << "patternDensity"
-                                           << "0"
-                                           << "« 0 »" << false;
-        QTest::newRow("negative button") << "button"
-                                         << "-2"
-                                         << "« -2 »" << false;
-        QTest::newRow("pattern not a number") << "Modèle (g)"
-                                              << "neuf"
-                                              << "ligne 1" << false;
-        QTest::newRow("metal price with its sign") << "metalPrice"
-                                                   << "0,85 EUR"
-                                                   << "« 0,85 EUR »" << true;
+        QTest::newRow("extra above 100") << u"extra"_s << u"150"_s << u"« 150 »"_s << false;
+        QTest::newRow("pattern density 0") << u"patternDensity"_s << u"0"_s << u"« 0 »"_s << false;
+        QTest::newRow("negative button") << u"button"_s << u"-2"_s << u"« -2 »"_s << false;
+        QTest::newRow("pattern not a number")
+            << u"Modèle (g)"_s << u"neuf"_s << u"ligne 1"_s << false;
+        QTest::newRow("metal price with its sign")
+            << u"metalPrice"_s << u"0,85 EUR"_s << u"« 0,85 EUR »"_s << true;
     }
 
     // A fault marks its field, says what is wrong, empties what follows from it and opens no
@@ -160,16 +160,15 @@ class TestMetalPanel : public QObject {
         QFETCH(bool, metalStands);
         MetalSession session;
         QVERIFY(session.ok);
-        session.editor.replace(threeLines());
-        chooseMetal(session.panel, QStringLiteral("Argent 925"));
-        QLineEdit* pattern = field(session.panel, 0, QStringLiteral("Modèle (g)"));
-        typeInto(pattern, regionalText("9.6"));
+        session.argent();
+        QLineEdit* wax = pattern(session.panel);
+        typeInto(wax, regionalText("9.6"));
         typeInto(control(session.panel, "metalPrice"), regionalText("0.85"));
         const QStringList good = metalShown(session.panel);
         QCOMPARE(text(session.panel, "metalCost"), regionalText("280.50"));
 
         QLineEdit* target = input == QStringLiteral("Modèle (g)")
-                                ? pattern
+                                ? wax
                                 : control<QLineEdit>(session.panel, qPrintable(input));
         const QString before = target->text();
         ModalAnswers answers;
@@ -209,7 +208,7 @@ class TestMetalPanel : public QObject {
         QVERIFY2(problem.startsWith(said), qPrintable(problem));
         QCOMPARE(control<QComboBox>(session.panel, "metalList")->count(), 0);
         session.editor.replace(threeLines());
-        typeInto(field(session.panel, 0, QStringLiteral("Modèle (g)")), regionalText("9.6"));
+        typeInto(pattern(session.panel), regionalText("9.6"));
         QCOMPARE(session.editor.plan().lines[0].pattern_g, std::string("9.6"));
         QVERIFY(!session.panel.figures().result.masses.powder.empty());
         QVERIFY(!session.panel.figures().error);
@@ -227,9 +226,9 @@ class TestMetalPanel : public QObject {
         auto* metalPrice = control<QLineEdit>(session.panel, "metalPrice");
         QVERIFY(powderPrice->isEnabled() && !metalPrice->isEnabled());
         typeInto(powderPrice, regionalText("12.5"));
-        chooseMetal(session.panel, QStringLiteral("Argent 925"));
+        chooseMetal(session.panel, "Argent 925");
         typeInto(metalPrice, regionalText("0.85"));
-        typeInto(field(session.panel, 0, QStringLiteral("Modèle (g)")), regionalText("9.6"));
+        typeInto(pattern(session.panel), regionalText("9.6"));
         // 3 × 110 g at 0,85: 280,50; the powder of the plan at 12,50 a kg.
         QCOMPARE(text(session.panel, "metalCost"), regionalText("280.50"));
         QVERIFY(!text(session.panel, "powderCost").isEmpty());
@@ -248,11 +247,11 @@ class TestMetalPanel : public QObject {
         session.editor.undoStack()->redo();
         QCoreApplication::processEvents();
         QCOMPARE(powderPrice->text(), QString());
-        chooseMetal(session.panel, QStringLiteral("Or jaune 18 carats (750)"));
+        chooseMetal(session.panel, "Or jaune 18 carats (750)");
         QCOMPARE(metalPrice->text(), QString());
         QCOMPARE(text(session.panel, "extra"), QStringLiteral("10"));
         typeInto(metalPrice, regionalText("48"));
-        chooseMetal(session.panel, QStringLiteral("Argent 925"));
+        chooseMetal(session.panel, "Argent 925");
         QCOMPARE(metalPrice->text(), regionalText("0.85"));
 
         // Another plan on the same settings: the prices are the caster's, not the plan's.
@@ -265,12 +264,12 @@ class TestMetalPanel : public QObject {
         chooseMaterial(editor, "Pl\u00e2tre \u00e0 bijoux (autre)");
         chooseMaterial(editor, "Pl\u00e2tre \u00e0 bijoux");
         QCOMPARE(text(panel, "powderPrice"), regionalText("12.5"));
-        chooseMetal(panel, QStringLiteral("Or jaune 18 carats (750)"));
+        chooseMetal(panel, "Or jaune 18 carats (750)");
         QCOMPARE(text(panel, "metalPrice"), QStringLiteral("48"));
         // A price cleared is forgotten.
         typeInto(control(panel, "metalPrice"), QString());
-        chooseMetal(panel, QStringLiteral("Argent 925"));
-        chooseMetal(panel, QStringLiteral("Or jaune 18 carats (750)"));
+        chooseMetal(panel, "Argent 925");
+        chooseMetal(panel, "Or jaune 18 carats (750)");
         QCOMPARE(text(panel, "metalPrice"), QString());
     }
 
@@ -279,13 +278,9 @@ class TestMetalPanel : public QObject {
     void sheet_data() {
         QTest::addColumn<int>("lines");
         QTest::addColumn<QStringList>("printed");
-        QTest::newRow("README plan") << 3 << QStringList{"Argent 925",
-                                                         "ligne 1 : 3 × 110 g",
-                                                         "Métal à fondre (g)",
-                                                         "330",
-                                                         "pesé",
-                                                         "Coût du métal",
-                                                         "280,50"};
+        QTest::newRow("README plan") << 3
+                                     << u"Argent 925|ligne 1 : 3 × 110 g|Métal à fondre (g)|330|"
+                                        u"pesé|Coût du métal|280,50"_s.split(u'|');
         // Line 1 and lines 4 to 200 have a pattern: 198 × 330 g, eleven of them listed.
         QTest::newRow("200 lines") << 200
                                    << QStringList{"ligne 1 : 3 × 110 g", "ligne 13 : 3 × 110 g",
@@ -299,8 +294,7 @@ class TestMetalPanel : public QObject {
         gypsomix::PlanDocument plan = threeLines();
         plan.lines[0].pattern_g = "9.6";
         plan.lines.resize(std::size_t(lines), plan.lines[0]);
-        session.editor.replace(plan);
-        chooseMetal(session.panel, QStringLiteral("Argent 925"));
+        session.argent(plan);
         typeInto(control(session.panel, "metalPrice"), regionalText("0.85"));
         const QString pdf = session.dir.path() + QStringLiteral("/fiche.pdf");
         QVERIFY(writeMixingSheet(pdf, mixingSheetOf(session.editor.plan(), session.panel.figures(),
@@ -327,10 +321,10 @@ class TestMetalPanel : public QObject {
         window.start();
         panel.loadCatalogue();
         window.editor().replace(threeLines());
-        chooseMetal(panel, QStringLiteral("Argent 925"));
+        chooseMetal(panel, "Argent 925");
         typeInto(control(panel, "extra"), regionalText("12.5"));
-        typeInto(control(panel, "button"), QStringLiteral("3"));
-        typeInto(field(panel, 1, QStringLiteral("Modèle (g)")), regionalText("14.2"));
+        typeInto(control(panel, "button"), regionalText("3"));
+        typeInto(pattern(panel, 1), regionalText("14.2"));
         typeInto(control(panel, "powderPrice"), regionalText("12.5"));
         typeInto(control(panel, "metalPrice"), regionalText("0.85"));
         const gypsomix::PlanDocument typed = window.editor().plan();

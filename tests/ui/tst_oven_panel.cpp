@@ -13,6 +13,7 @@
 #include "window_test_support.h"
 
 using namespace std::chrono;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -65,6 +66,13 @@ struct PanelSession {
         return rows;
     }
     QString label(const char* name) const { return control<QLabel>(*panel, name)->text(); }
+    QLineEdit* input(const char* name) const { return control<QLineEdit>(*panel, name); }
+    // The medium flasks' programme, to cast at 16:00.
+    void castAtFour() {
+        chooseMaterial();
+        chooseProgramme(0);
+        typeInto(input("castAt"), "16:00");
+    }
 
     TempWorkDir dir;
     QDateTime now{QDate(2026, 12, 7), QTime(8, 0), Qt::LocalTime};
@@ -79,14 +87,6 @@ QString clockOf(sys_seconds at, sys_seconds mixing) {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(at.time_since_epoch().count());
     const QDateTime first = QDateTime::fromSecsSinceEpoch(mixing.time_since_epoch().count());
     return local.toString("HH:mm") + (local.date() > first.date() ? " (lendemain)" : "");
-}
-
-QString pdfText(const QString& tool, const QString& path) {
-    QProcess process;
-    process.start(tool,
-                  tool == "pdftotext" ? QStringList{"-layout", path, "-"} : QStringList{path});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace
@@ -105,15 +105,12 @@ class TestOvenPanel : public QObject {
         QTest::addColumn<QString>("rest");
         QTest::addColumn<QString>("keyTimes");  // Mélanger à, Enfourner à, Couler à
         // 718 min of oven and an hour on the bench before 16:00.
-        QTest::newRow("medium flasks, cast at 16:00") << 0 << "16:00"
-                                                      << ""
-                                                      << "03:02 04:02 16:00";
-        QTest::newRow("across midnight") << 0 << "02:00"
-                                         << "90"
-                                         << "12:32 14:02 02:00 (lendemain)";
-        QTest::newRow("rate 0, written 16h30") << 1 << "16h30"
-                                               << ""
-                                               << "13:30 14:30 16:30";
+        QTest::newRow("medium flasks, cast at 16:00")
+            << 0 << u"16:00"_s << QString() << u"03:02 04:02 16:00"_s;
+        QTest::newRow("across midnight")
+            << 0 << u"02:00"_s << u"90"_s << u"12:32 14:02 02:00 (lendemain)"_s;
+        QTest::newRow("rate 0, written 16h30")
+            << 1 << u"16h30"_s << QString() << u"13:30 14:30 16:30"_s;
     }
     void dayOfTheCore() {
         QFETCH(int, programme);
@@ -125,8 +122,8 @@ class TestOvenPanel : public QObject {
         session.chooseMaterial();
         session.chooseProgramme(programme);
         if (!rest.isEmpty())
-            typeInto(control<QLineEdit>(*session.panel, "benchRest"), rest);
-        typeInto(control<QLineEdit>(*session.panel, "castAt"), castAt);
+            typeInto(session.input("benchRest"), rest);
+        typeInto(session.input("castAt"), castAt);
 
         const QStringList rows = session.rows();
         QStringList keys;
@@ -143,14 +140,14 @@ class TestOvenPanel : public QObject {
         const gypsomix::CastingDay day = gypsomix::casting_day(
             gypsomix::burnout_timeline(steps->steps, "20", {}),
             sys_seconds(seconds(cast.toSecsSinceEpoch())), minutes(rest.isEmpty() ? 60 : 90));
-        QStringList expected = {"Mélanger à | " + clockOf(day.mixing, day.mixing)};
-        expected << "Malaxage | " + clockOf(day.mixing, day.mixing) + " | " +
-                        clockOf(day.mixing + minutes(3), day.mixing);
-        expected << "Coulée | " + clockOf(day.mixing + minutes(3), day.mixing) + " | " +
-                        clockOf(day.mixing + minutes(8), day.mixing);
-        expected << "Prise | " + clockOf(day.mixing + minutes(8), day.mixing) + " | " +
-                        clockOf(day.mixing + minutes(10), day.mixing);
-        expected << "Enfourner à | " + clockOf(day.oven_start, day.mixing);
+        const auto span = [&](const QString& phase, sys_seconds from, sys_seconds to) {
+            return phase + " | " + clockOf(from, day.mixing) + " | " + clockOf(to, day.mixing);
+        };
+        const sys_seconds mixed = day.mixing + minutes(3), poured = day.mixing + minutes(8);
+        QStringList expected = {"Mélanger à | " + clockOf(day.mixing, day.mixing),
+                                span("Malaxage", day.mixing, mixed), span("Coulée", mixed, poured),
+                                span("Prise", poured, day.mixing + minutes(10)),
+                                "Enfourner à | " + clockOf(day.oven_start, day.mixing)};
         QStringList phases = {"Montée vers 149 °C",   "Palier à 149 °C",    "Montée vers 371 °C",
                               "Palier à 371 °C",      "Montée vers 732 °C", "Palier à 732 °C",
                               "Descente vers 540 °C", "Palier à 540 °C"};
@@ -159,10 +156,8 @@ class TestOvenPanel : public QObject {
                       "Descente vers 540 °C (vitesse du four)", "Palier à 540 °C"};
         for (std::size_t i = 0; i < day.steps.size(); ++i) {
             const auto& s = day.steps[i];
-            expected << phases[int(2 * i)] + " | " + clockOf(s.ramp_start, day.mixing) + " | " +
-                            clockOf(s.hold_start, day.mixing);
-            expected << phases[int(2 * i + 1)] + " | " + clockOf(s.hold_start, day.mixing) + " | " +
-                            clockOf(s.hold_end, day.mixing);
+            expected << span(phases[int(2 * i)], s.ramp_start, s.hold_start)
+                     << span(phases[int(2 * i + 1)], s.hold_start, s.hold_end);
         }
         expected << "Couler à | " + clockOf(day.cast, day.mixing);
         QCOMPARE(rows.join('\n').replace(QChar(0xa0), ' '), expected.join('\n'));
@@ -176,8 +171,8 @@ class TestOvenPanel : public QObject {
         QUndoStack* stack = session.editor.undoStack();
         session.chooseProgramme(0);
         QCOMPARE(stack->count(), 1);
-        typeInto(control<QLineEdit>(*session.panel, "startTemperature"), regional("25,5"));
-        typeInto(control<QLineEdit>(*session.panel, "castAt"), "16:00");
+        typeInto(session.input("startTemperature"), regional("25,5"));
+        typeInto(session.input("castAt"), "16:00");
         QCOMPARE(stack->count(), 3);
         const auto& oven = *session.editor.plan().burnout;
         QCOMPARE(oven.start_temperature, std::string("25.5"));
@@ -191,26 +186,20 @@ class TestOvenPanel : public QObject {
         stack->undo();
         QCOMPARE(control<QComboBox>(*session.panel, "programme")->currentIndex(), -1);
         // A start below absolute zero marks its field and says why.
-        typeInto(control<QLineEdit>(*session.panel, "startTemperature"), "-300");
+        typeInto(session.input("startTemperature"), "-300");
         session.chooseProgramme(0);
         QVERIFY(session.label("problem").contains("température de départ"));
-        QVERIFY(control<QLineEdit>(*session.panel, "startTemperature")->property("fault").toBool());
+        QVERIFY(session.input("startTemperature")->property("fault").toBool());
     }
 
     // The program closed during a hold and opened again: the timer carries on at the right
     // step, without signalling the changes that passed while it was closed.
     void savedAndOpenedDuringAHold() {
-        QTemporaryDir files;
-        const QString path = [&files] {
-            PanelSession session;
-            session.chooseMaterial();
-            session.chooseProgramme(0);
-            typeInto(control<QLineEdit>(*session.panel, "castAt"), "16:00");
-            control<QPushButton>(*session.panel, "ovenStartPlanned")->click();
-            const QString file = files.filePath("cuisson.gypsoplan");
-            return writePlanFile(file, session.editor.plan()).isEmpty() ? file : QString();
-        }();
-        QVERIFY(!path.isEmpty());
+        PanelSession before;  // left at 08:00, its timer never reaches a change
+        before.castAtFour();
+        control<QPushButton>(*before.panel, "ovenStartPlanned")->click();
+        const QString path = before.dir.path() + "/cuisson.gypsoplan";
+        QVERIFY(writePlanFile(path, before.editor.plan()).isEmpty());
         PanelSession session;
         QVERIFY(session.ok);
         session.now = QDateTime(QDate(2026, 12, 7), QTime(11, 40));
@@ -251,7 +240,7 @@ class TestOvenPanel : public QObject {
         QVERIFY2(session.label("catalogueProblem")
                      .startsWith("Le catalogue Data/Cuisson.txt n'a pas pu être lu " + said),
                  qPrintable(session.label("catalogueProblem")));
-        typeInto(control<QLineEdit>(*session.panel, "castAt"), "16:00");
+        typeInto(session.input("castAt"), "16:00");
         QCOMPARE(session.label("problem"), QString("Choisissez un programme de cuisson."));
         QVERIFY(answers.seen.isEmpty());
     }
@@ -260,8 +249,7 @@ class TestOvenPanel : public QObject {
     void fahrenheit() {
         PanelSession session;
         QVERIFY(session.ok);
-        session.chooseProgramme(0);
-        typeInto(control<QLineEdit>(*session.panel, "castAt"), "16:00");
+        session.castAtFour();
         auto* unit = control<QComboBox>(*session.panel, "temperatureUnit");
         unit->setFocus();
         chooseWithKeys(unit, 1);
@@ -284,9 +272,7 @@ class TestOvenPanel : public QObject {
         QFETCH(int, lines);
         PanelSession session;
         QVERIFY(session.ok);
-        session.chooseMaterial();
-        session.chooseProgramme(0);
-        typeInto(control<QLineEdit>(*session.panel, "castAt"), "16:00");
+        session.castAtFour();
         gypsomix::PlanDocument plan = session.editor.plan();
         plan.lines.assign(std::size_t(lines), {std::nullopt, "100", "100",
                                                gypsomix::LengthUnit::millimetre, 1, "", ""});
@@ -294,8 +280,8 @@ class TestOvenPanel : public QObject {
         QVERIFY(writeMixingSheet(
             path, mixingSheetOf(plan, gypsomix::plan_figures(plan, regionalNumberFormat()),
                                 QDate(2026, 12, 7))));
-        QVERIFY(pdfText("pdfinfo", path).contains(QRegularExpression("Pages:\\s+1\\n")));
-        const QString text = pdfText("pdftotext", path);
+        QVERIFY(pdfTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+        const QString text = pdfTool("pdftotext", {"-layout", path, "-"});
         QVERIFY2(text.contains("Cuisson : Plâtre moyen, journée du lundi 7 décembre 2026"),
                  qPrintable(text));
         for (const char* row : {"Mélanger à\\s+03:02", "Enfourner à\\s+04:02",

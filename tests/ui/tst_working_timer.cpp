@@ -62,21 +62,30 @@ class TestWorkingTimer : public QObject {
 
     // What the caster reads at each instant, reached from the start, then again after the clock
     // stepped back: the boundaries passed are signalled once each, in order; the width holds.
+    // Stopped at 4 min by "Arrêter" or a problem, it shows nothing of the run and signals
+    // nothing more, and starts over afresh.
     void figures_data() {
+        QTest::addColumn<QString>("stop");  // "Arrêter" pressed, or the problem said
         QTest::addColumn<qint64>("at");
         QTest::addColumn<QString>("elapsed");
         QTest::addColumn<QString>("phase");
         QTest::addColumn<QString>("left");
         QTest::addColumn<int>("signalled");
         QTest::newRow("1 ms before mixing ends: time left rounds up")
-            << ms(2, 59, 999) << u"02:59"_s << u"Malaxage"_s << u"reste 0:01"_s << 0;
+            << QString() << ms(2, 59, 999) << u"02:59"_s << u"Malaxage"_s << u"reste 0:01"_s << 0;
         QTest::newRow("mixing ends")
-            << ms(3, 0) << u"03:00"_s << u"Coulée"_s << u"reste 5:00"_s << 1;
+            << QString() << ms(3, 0) << u"03:00"_s << u"Coulée"_s << u"reste 5:00"_s << 1;
         QTest::newRow("pourable time ends")
-            << ms(8, 0) << u"08:00"_s << u"Prise"_s << u"reste 4:00"_s << 2;
-        QTest::newRow("gel") << ms(12, 0) << u"12:00"_s << u"Terminé"_s << QString() << 3;
+            << QString() << ms(8, 0) << u"08:00"_s << u"Prise"_s << u"reste 4:00"_s << 2;
+        QTest::newRow("gel") << QString() << ms(12, 0) << u"12:00"_s << u"Terminé"_s << QString()
+                             << 3;
+        QTest::newRow("Arrêter") << u"Arrêter"_s << ms(30, 0) << u"00:00"_s << u"Prêt"_s
+                                 << QString() << 1;
+        QTest::newRow("problem while running") << u"« 7 » avant « 8 »"_s << ms(30, 0) << u"00:00"_s
+                                               << u"Non démarré"_s << QString() << 1;
     }
     void figures() {
+        QFETCH(QString, stop);
         QFETCH(qint64, at);
         QFETCH(QString, elapsed);
         QFETCH(QString, phase);
@@ -85,53 +94,36 @@ class TestWorkingTimer : public QObject {
         TimerRig rig, idle;
         QSignalSpy spy(&rig.timer, &WorkingTimer::boundaryReached);
         rig.start();
+        const QString problem = stop == u"Arrêter"_s ? QString() : stop;
+        if (!stop.isEmpty()) {
+            rig.at(ms(4, 0));
+            if (problem.isEmpty())
+                QTest::mouseClick(rig.timer.findChild<QPushButton*>(u"stop"_s), Qt::LeftButton);
+            else
+                rig.timer.showProblem(problem);
+        }
         for (qint64 step : {at, qint64(0), at}) {
             rig.at(step);
         }
         QCOMPARE(rig.text("elapsed"), elapsed);
         QCOMPARE(rig.text("phase"), phase);
         QCOMPARE(rig.text("remaining"), left);
+        QCOMPARE(rig.text("problem"), problem);
+        QCOMPARE(rig.timer.findChild<QProgressBar*>()->value() == 0, !stop.isEmpty());
         QCOMPARE(spy.count(), signalled);
         for (int i = 0; i < signalled; ++i) {  // mixing, pourable, gel
             QCOMPARE(spy.at(i).at(0).value<ScheduleTime>(), ScheduleTime(i));
         }
         QCOMPARE(rig.timer.minimumSizeHint().width(), idle.timer.minimumSizeHint().width());
-    }
-
-    // Stopped by "Arrêter" or a problem, it shows nothing of the run and signals nothing more.
-    void stopAndStartOver_data() {
-        QTest::addColumn<QString>("problem");  // said in place of pressing "Arrêter"
-        QTest::addColumn<QString>("phase");
-        QTest::newRow("Arrêter") << QString() << u"Prêt"_s;
-        QTest::newRow("problem while running") << u"« 7 » avant « 8 »"_s << u"Non démarré"_s;
-    }
-    void stopAndStartOver() {
-        QFETCH(QString, problem);
-        QFETCH(QString, phase);
-        TimerRig rig;
-        QSignalSpy boundaries(&rig.timer, &WorkingTimer::boundaryReached);
-        rig.start();
-        rig.at(ms(4, 0));
-        if (problem.isEmpty()) {
-            QTest::mouseClick(rig.timer.findChild<QPushButton*>(u"stop"_s), Qt::LeftButton);
-        } else {
-            rig.timer.showProblem(problem);
-        }
-        rig.at(ms(30, 0));
-        QCOMPARE(rig.text("elapsed"), u"00:00"_s);
-        QCOMPARE(rig.text("phase"), phase);
-        QCOMPARE(rig.text("remaining"), QString());
-        QCOMPARE(rig.text("problem"), problem);
-        QCOMPARE(rig.timer.findChild<QProgressBar*>()->value(), 0);
-        QCOMPARE(boundaries.count(), 1);
-
+        if (stop.isEmpty())
+            return;
         // Again, half an hour later on the clock, for a material without a pourable time.
         rig.start({minutes(3), minutes(3), minutes(12)});
         rig.at(ms(3, 0));
         QCOMPARE(rig.text("elapsed"), u"03:00"_s);
         QCOMPARE(rig.text("phase"), u"Prise"_s);
         QCOMPARE(rig.text("problem"), QString());
-        QCOMPARE(boundaries.count(), 3);
+        QCOMPARE(spy.count(), 3);
     }
 
     // Each phase in its own colour, 3:1 against the window also after a palette change; "Prêt"
