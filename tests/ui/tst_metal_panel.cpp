@@ -117,6 +117,7 @@ class TestMetalPanel : public QObject {
         QVERIFY(session.ok);
         session.argent();
         QCOMPARE(text(session.panel, "metalDensity"), regionalText("10.36"));
+        QCOMPARE(text(session.panel, "patternDensity"), QStringLiteral("1"));
         QCOMPARE(metalShown(session.panel), QStringList(4));
         QLineEdit* wax = pattern(session.panel);
         wax->setFocus(Qt::TabFocusReason);
